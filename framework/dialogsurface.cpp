@@ -1,0 +1,141 @@
+#include "dialogsurface.h"
+
+#include "dialogunits.h"
+#include "wnd.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+#include <cstring>
+#include <limits>
+
+namespace {
+// The template's font: the desktop's interface font at the template's size.
+QFont TemplateFont(const DialogTemplate& dialogTemplate)
+{
+    QFont font = QApplication::font();
+    font.setPointSize(dialogTemplate.pointSize);
+    return font;
+}
+} // namespace
+
+DialogSurface::DialogSurface(const DialogTemplate& dialogTemplate, CCmdTarget* pOwner, QWidget* parent)
+    : QWidget(parent), m_pOwner(pOwner)
+{
+    setFont(TemplateFont(dialogTemplate));
+    const DialogUnits units(font());
+    setFixedSize(units.ToPixels(0, 0, dialogTemplate.cx, dialogTemplate.cy).size());
+    for (const DialogItemTemplate& item : dialogTemplate.items)
+        AddControl(item, units);
+}
+
+DialogSurface::~DialogSurface() = default;
+
+void DialogSurface::AddControl(const DialogItemTemplate& item, const DialogUnits& units)
+{
+    if (std::strcmp(item.windowClass, "Edit") != 0) {
+        qWarning("Dialog template control %d: window class \"%s\" is not supported", item.id, item.windowClass);
+        return;
+    }
+    // A single-line edit; it scrolls its text sideways (ES_AUTOHSCROLL) and holds any length.
+    auto* edit = new QLineEdit(QString::fromUtf8(item.text), this);
+    edit->setMaxLength(std::numeric_limits<int>::max());
+    edit->setAlignment((item.style & ES_CENTER) ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+    edit->setFrame(item.style & WS_BORDER);
+    const int id = item.id;
+    connect(edit, &QLineEdit::textChanged, this, [this, id] { Notify(id, EN_CHANGE); });
+
+    QWidget* widget = edit;
+    widget->setObjectName(QString::number(id));
+    widget->setGeometry(units.ToPixels(item.x, item.y, item.cx, item.cy));
+    widget->setFocusPolicy((item.style & WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus);
+    widget->setEnabled(!(item.style & WS_DISABLED));
+    widget->setVisible(item.style & WS_VISIBLE);
+
+    auto wnd = std::make_unique<CWnd>();
+    wnd->Attach(widget, id);
+    m_controls.push_back({std::move(wnd), item.style});
+}
+
+CWnd* DialogSurface::Item(int nID) const
+{
+    for (const Control& control : m_controls) {
+        if (control.wnd->GetDlgCtrlID() == nID && control.wnd->GetSafeHwnd())
+            return control.wnd.get();
+    }
+    return nullptr;
+}
+
+bool DialogSurface::IsTabStop(const Control& control) const
+{
+    const QWidget* widget = control.wnd->GetSafeHwnd();
+    return widget && (control.style & WS_TABSTOP) && widget->isVisibleTo(this) && widget->isEnabledTo(this);
+}
+
+CWnd* DialogSurface::NextTabItem(const CWnd* pControl, bool bPrevious) const
+{
+    const int count = static_cast<int>(m_controls.size());
+    int start = -1;
+    for (int i = 0; i < count; ++i) {
+        if (m_controls[i].wnd.get() == pControl)
+            start = i;
+    }
+    if (start < 0)
+        return nullptr;
+    const int step = bPrevious ? count - 1 : 1;
+    for (int k = 1, i = (start + step) % count; k <= count; ++k, i = (i + step) % count) {
+        if (IsTabStop(m_controls[i]))
+            return m_controls[i].wnd.get();
+    }
+    return nullptr;
+}
+
+CWnd* DialogSurface::FirstTabItem() const
+{
+    for (const Control& control : m_controls) {
+        if (IsTabStop(control))
+            return control.wnd.get();
+    }
+    return nullptr;
+}
+
+QString DialogSurface::ItemText(int nID) const
+{
+    const CWnd* item = Item(nID);
+    const auto* edit = item ? qobject_cast<const QLineEdit*>(item->GetSafeHwnd()) : nullptr;
+    return edit ? edit->text() : QString();
+}
+
+void DialogSurface::SetItemText(int nID, const QString& text)
+{
+    const CWnd* item = Item(nID);
+    auto* edit = item ? qobject_cast<QLineEdit*>(item->GetSafeHwnd()) : nullptr;
+    if (!edit)
+        return;
+    {
+        // An edit reports every text written into it, even the text it already holds: exactly once.
+        const QSignalBlocker blocker(edit);
+        edit->setText(text);
+    }
+    Notify(nID, EN_CHANGE);
+}
+
+void DialogSurface::Notify(int nID, int nCode)
+{
+    m_pOwner->OnCmdMsg(static_cast<UINT>(nID), nCode);
+}
+
+bool DialogSurface::focusNextPrevChild(bool next)
+{
+    for (const Control& control : m_controls) {
+        QWidget* widget = control.wnd->GetSafeHwnd();
+        if (!widget || !widget->hasFocus())
+            continue;
+        if (CWnd* target = NextTabItem(control.wnd.get(), !next)) {
+            target->GetSafeHwnd()->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return QWidget::focusNextPrevChild(next);
+}

@@ -1,0 +1,25 @@
+#include "messagebeep.h"
+
+#include <QApplication>
+
+namespace {
+std::function<void(UINT)>& BeepHook()
+{
+    static std::function<void(UINT)> hook;
+    return hook;
+}
+} // namespace
+
+BOOL MessageBeep(UINT uType)
+{
+    if (BeepHook())
+        BeepHook()(uType);
+    else
+        QApplication::beep();
+    return TRUE;
+}
+
+void AfxSetMessageBeepHook(std::function<void(UINT)> hook)
+{
+    BeepHook() = std::move(hook);
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "cmdtarget.h"
+
+#include <QPointer>
+#include <QString>
+
+class CFrameWnd;
+class DialogSurface;
+class QWidget;
+
+// A window: one Qt widget, which it owns, with the control ID it has in its dialog. A window made
+// from a dialog template also answers the dialog-item operations for its controls.
+class CWnd : public CCmdTarget
+{
+public:
+    CWnd() = default;
+    ~CWnd() override;
+
+    // Takes the widget as this window's own; the framework finds the window from the widget from now on.
+    void Attach(QWidget* widget, int nID = 0);
+    QWidget* GetSafeHwnd() const;
+    static CWnd* FromHandlePermanent(const QWidget* widget);
+
+    // The window that has the keyboard focus in this application, or null.
+    static CWnd* GetFocus();
+    void SetFocus();
+    int GetDlgCtrlID() const { return m_nID; }
+    CFrameWnd* GetParentFrame() const;
+
+    // Dialog items, found by control ID; an ID that names no control is left alone.
+    CWnd* GetDlgItem(int nID) const;
+    CWnd* GetNextDlgTabItem(CWnd* pWndCtl, BOOL bPrevious = FALSE) const;
+    // The item's text read as a signed decimal number: blanks skipped, an optional minus sign, then
+    // the digits up to the first character that is not one. 0 when no digit follows.
+    int GetDlgItemInt(int nID) const;
+    QString GetDlgItemText(int nID) const;
+    // Both raise the item's change notification before they return.
+    void SetDlgItemText(int nID, const QString& text);
+    void SetDlgItemInt(int nID, int nValue);
+
+protected:
+    QPointer<DialogSurface> m_pDialogSurface; // the controls, for windows made from a dialog template
+
+private:
+    void Detach();
+
+    QPointer<QWidget> m_widget;
+    const QWidget* m_pRegistered = nullptr; // the key of this window in the widget map, even after Qt deleted it
+    int m_nID = 0;
+};

@@ -1,0 +1,6 @@
+#pragma once
+
+#include "resources.h"
+
+// Every resource of the program, for AfxSetResourceHandle.
+const ResourceModule& CarrelixResources();

@@ -1,0 +1,6 @@
+#pragma once
+
+#include "dialogtemplate.h"
+
+// The grid form IDD_GRID_FORM: 81 edit cells.
+extern const DialogTemplate gridFormTemplate;

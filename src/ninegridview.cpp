@@ -1,0 +1,217 @@
+#include "ninegridview.h"
+
+#include "framewnd.h"
+#include "gridform.h"
+#include "messagebeep.h"
+#include "resource.h"
+
+#include <cstdio>
+
+bool g_bSuppressCellChange = false;
+
+namespace {
+constexpr UINT kNoCell = 0xFFFFFFFF;
+
+// The rules' diagnostics are single-byte text: 0xE9 is the "é".
+void ReportConflict(const char* message)
+{
+    MessageBeep(MB_OK);
+    std::fputs(message, stdout);
+    std::fflush(stdout);
+}
+} // namespace
+
+const AFX_MSGMAP* CNinegridView::GetMessageMap() const
+{
+    return GetThisMessageMap();
+}
+
+// Every cell of the form reports its text changes to OnEnChangeCell.
+const AFX_MSGMAP* CNinegridView::GetThisMessageMap()
+{
+    static const AFX_MSGMAP map{
+        &CFormView::GetThisMessageMap, [] {
+            std::vector<AFX_MSGMAP_ENTRY> entries;
+            for (const DialogItemTemplate& cell : gridFormTemplate.items)
+                entries.push_back(MapNotify(EN_CHANGE, static_cast<UINT>(cell.id), &CNinegridView::OnEnChangeCell));
+            return entries;
+        }()};
+    return &map;
+}
+
+CNinegridView::CNinegridView() : CFormView(IDD_GRID_FORM), m_grid{}, m_bCellIdsBuilt(false)
+{
+    for (auto& row : m_cellIds) {
+        for (UINT& id : row)
+            id = kNoCell;
+    }
+}
+
+bool CNinegridView::CheckPlacement(int row, int col, BYTE value)
+{
+    if (value == 0)
+        return true;
+    for (int j = 0; j < 9; ++j) {
+        if (j != col && m_grid[row][j] == value) {
+            ReportConflict("valeur trouv\xE9"
+                           "e dans ligne");
+            return false;
+        }
+    }
+    for (int i = 0; i < 9; ++i) {
+        if (i != row && m_grid[i][col] == value) {
+            char message[64];
+            std::snprintf(message, sizeof message,
+                          "valeur trouv\xE9"
+                          "e dans colonne [%d, %d]",
+                          i, col);
+            ReportConflict(message);
+            return false;
+        }
+    }
+    const int i0 = row / 3 * 3;
+    const int j0 = col / 3 * 3;
+    for (int i = i0; i < i0 + 3; ++i) {
+        for (int j = j0; j < j0 + 3; ++j) {
+            if ((i != row || j != col) && m_grid[i][j] == value) {
+                ReportConflict("valeur trouv\xE9"
+                               "e dans carr\xE9 (3x3)");
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+void CNinegridView::FindCell(UINT id, int& row, int& col) const
+{
+    for (int i = 0; i < 9; ++i) {
+        for (int j = 0; j < 9; ++j) {
+            if (m_cellIds[i][j] == id) {
+                row = i;
+                col = j;
+                return;
+            }
+        }
+    }
+    row = 9;
+    col = 9;
+}
+
+bool CNinegridView::SetCellValue(UINT id, BYTE value)
+{
+    int row;
+    int col;
+    FindCell(id, row, col);
+    if (row > 8 || col > 8)
+        return false;
+    if (!CheckPlacement(row, col, value))
+        return false;
+    m_grid[row][col] = value;
+    return true;
+}
+
+// The first update maps the cells; every later one (File > New) empties the grid and keeps the map.
+void CNinegridView::OnInitialUpdate()
+{
+    CFormView::OnInitialUpdate();
+    if (CFrameWnd* frame = GetParentFrame())
+        frame->RecalcLayout();
+    ResizeParentToFit(TRUE);
+    if (!m_bCellIdsBuilt)
+        BuildCellMap();
+    else
+        ClearGrid();
+}
+
+// Walks the form's tab order from control 1000: the k-th tab stop is the cell of position k, row by
+// row, whatever its ID.
+void CNinegridView::BuildCellMap()
+{
+    UINT id = 1000;
+    for (auto& row : m_cellIds) {
+        for (UINT& cellId : row) {
+            cellId = id;
+            CWnd* ctl = GetDlgItem(static_cast<int>(id));
+            if (ctl)
+                ctl = GetNextDlgTabItem(ctl, FALSE);
+            id = ctl ? static_cast<UINT>(ctl->GetDlgCtrlID()) : kNoCell;
+        }
+    }
+    m_bCellIdsBuilt = true;
+}
+
+void CNinegridView::ClearGrid()
+{
+    g_bSuppressCellChange = true;
+    for (int row = 0; row < 9; ++row) {
+        for (int col = 0; col < 9; ++col) {
+            m_grid[row][col] = 0;
+            SetDlgItemText(static_cast<int>(m_cellIds[row][col]), "");
+        }
+    }
+    g_bSuppressCellChange = false;
+}
+
+void CNinegridView::OnEnChangeCell(UINT nID)
+{
+    OnCellChange(static_cast<int>(nID));
+}
+
+// Reduces the cell's new text to a digit the rules accept, or to nothing. An accepted digit, or a
+// single space, moves the focus on to the next cell; anything else keeps it there.
+void CNinegridView::OnCellChange(int ctrlId)
+{
+    if (g_bSuppressCellChange)
+        return;
+    g_bSuppressCellChange = true;
+
+    const int n = GetDlgItemInt(ctrlId);
+    if (n >= 1 && n <= 9) {
+        if (SetCellValue(static_cast<UINT>(ctrlId), static_cast<BYTE>(n))) {
+            SetDlgItemInt(ctrlId, n);
+            FocusNextCell(ctrlId);
+        } else {
+            ShowStoredValue(ctrlId);
+            FocusCell(ctrlId);
+        }
+    } else {
+        const bool skip = GetDlgItemText(ctrlId) == QLatin1String(" ");
+        SetCellValue(static_cast<UINT>(ctrlId), 0);
+        SetDlgItemText(ctrlId, "");
+        if (skip)
+            FocusNextCell(ctrlId);
+        else
+            FocusCell(ctrlId);
+    }
+
+    g_bSuppressCellChange = false;
+}
+
+// A refused digit leaves the cell's stored value as it was; the cell shows that value again, so
+// that what the user sees is what the grid holds.
+void CNinegridView::ShowStoredValue(int ctrlId)
+{
+    int row;
+    int col;
+    FindCell(static_cast<UINT>(ctrlId), row, col);
+    const BYTE stored = row > 8 ? 0 : m_grid[row][col];
+    if (stored != 0)
+        SetDlgItemInt(ctrlId, stored);
+    else
+        SetDlgItemText(ctrlId, "");
+}
+
+void CNinegridView::FocusCell(int ctrlId)
+{
+    if (CWnd* cell = GetDlgItem(ctrlId))
+        cell->SetFocus();
+}
+
+void CNinegridView::FocusNextCell(int ctrlId)
+{
+    if (CWnd* cell = GetDlgItem(ctrlId)) {
+        if (CWnd* next = GetNextDlgTabItem(cell, FALSE))
+            next->SetFocus();
+    }
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "formview.h"
+
+// True exactly while the program itself writes cell texts: the change notifications that those
+// writes raise are not the user's edits and are ignored.
+extern bool g_bSuppressCellChange;
+
+// The grid form: 81 edit cells showing a 9x9 Sudoku grid, and the owner of the grid's values.
+// Every digit typed into a cell is put to the rules of the game (no equal digit in its row, column
+// or 3x3 box) before it is kept.
+class CNinegridView : public CFormView
+{
+public:
+    CNinegridView();
+
+    void OnInitialUpdate() override;
+
+    // Whether value may stand at (row, col): no equal value elsewhere in the row, then the column,
+    // then the 3x3 box. A conflict sounds the warning beep and names the rule on standard output.
+    bool CheckPlacement(int row, int col, BYTE value);
+    // The grid position of the cell with this control ID; row 9 and column 9 when no cell has it.
+    void FindCell(UINT id, int& row, int& col) const;
+    // Stores value in the cell with this control ID if the rules allow it there.
+    bool SetCellValue(UINT id, BYTE value);
+
+    BYTE m_grid[9][9];    // 0 for an empty cell, else the digit 1..9; [row][col], row 0 at the top
+    bool m_bCellIdsBuilt; // m_cellIds has been built from the form
+    UINT m_cellIds[9][9]; // the control ID of the cell at [row][col]; all bits set for none
+
+protected:
+    void OnEnChangeCell(UINT nID);
+    void OnCellChange(int ctrlId);
+
+private:
+    void BuildCellMap();
+    void ClearGrid();
+    void FocusCell(int ctrlId);
+    void FocusNextCell(int ctrlId);
+    void ShowStoredValue(int ctrlId);
+
+    DECLARE_MESSAGE_MAP()
+};

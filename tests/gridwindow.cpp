@@ -1,0 +1,52 @@
+#include "gridwindow.h"
+
+#include "carrelixresources.h"
+#include "cellids.h"
+#include "messagebeep.h"
+
+#include <QApplication>
+#include <QTest>
+
+GridWindow::GridWindow(bool prepare)
+{
+    AfxSetResourceHandle(&CarrelixResources());
+    AfxSetMessageBeepHook([this](UINT type) { beeps.push_back(type); });
+    m_frame.Create(QStringLiteral("Le Carrelix"));
+    m_view = static_cast<CNinegridView*>(m_frame.CreateView(std::make_unique<CNinegridView>()));
+    if (!prepare)
+        return;
+    m_frame.InitialUpdateFrame();
+    Frame().show();
+    Frame().activateWindow();
+    if (!QTest::qWaitForWindowActive(&Frame()))
+        qFatal("the grid window did not become active");
+}
+
+GridWindow::~GridWindow()
+{
+    AfxSetMessageBeepHook({});
+}
+
+QLineEdit* GridWindow::Cell(int row, int col) const
+{
+    return m_frame.GetSafeHwnd()->findChild<QLineEdit*>(QString::number(kCellIds[row][col]));
+}
+
+int GridWindow::FocusedId() const
+{
+    const CWnd* focus = CWnd::GetFocus();
+    return focus ? focus->GetDlgCtrlID() : -1;
+}
+
+void GridWindow::Click(int row, int col) const
+{
+    QLineEdit* cell = Cell(row, col);
+    cell->setFocus(Qt::MouseFocusReason);
+    cell->end(false);
+}
+
+void GridWindow::Type(const QString& text) const
+{
+    for (const QChar c : text)
+        QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+}
