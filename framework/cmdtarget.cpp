@@ -1,15 +1,21 @@
 #include "cmdtarget.h"
 
-BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode)
+BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI, AFX_CMDHANDLERINFO* pHandlerInfo)
 {
     for (const AFX_MSGMAP* map = GetMessageMap(); map; map = map->pfnGetBaseMap ? map->pfnGetBaseMap() : nullptr) {
         for (const AFX_MSGMAP_ENTRY& entry : map->entries) {
-            if (entry.nCode != nCode || entry.nID != nID)
+            if (entry.nCode != nCode || nID < entry.nID || nID > entry.nLastID)
                 continue;
+            if (pHandlerInfo) {
+                pHandlerInfo->pTarget = this;
+                return TRUE;
+            }
             if (const auto* pfn = std::get_if<AFX_PMSG>(&entry.pfn))
                 (this->**pfn)();
+            else if (const auto* pfnId = std::get_if<AFX_PMSG_ID>(&entry.pfn))
+                (this->**pfnId)(nID);
             else
-                (this->*std::get<AFX_PMSG_ID>(entry.pfn))(nID);
+                (this->*std::get<AFX_PMSG_UI>(entry.pfn))(pCmdUI);
             return TRUE;
         }
     }

@@ -6,20 +6,24 @@
 #include <vector>
 
 class CCmdTarget;
+class CCmdUI;
 
 // Notification codes carried with a command or control ID.
-constexpr int CN_COMMAND = 0;     // a menu, accelerator or toolbar command
-constexpr int EN_CHANGE = 0x0300; // an edit control's text has changed
+constexpr int CN_COMMAND = 0;            // a menu, accelerator or toolbar command; a button's click
+constexpr int CN_UPDATE_COMMAND_UI = -1; // asks for the state of a command's menu item or button
+constexpr int EN_CHANGE = 0x0300;        // an edit control's text has changed
 
 using AFX_PMSG = void (CCmdTarget::*)();
 using AFX_PMSG_ID = void (CCmdTarget::*)(UINT);
+using AFX_PMSG_UI = void (CCmdTarget::*)(CCmdUI*);
 
-// One row of a message map: the handler for one notification code from one ID.
+// One row of a message map: the handler for one notification code from a range of IDs.
 struct AFX_MSGMAP_ENTRY
 {
     int nCode;
     UINT nID;
-    std::variant<AFX_PMSG, AFX_PMSG_ID> pfn; // a handler without argument, or one given the ID
+    UINT nLastID;
+    std::variant<AFX_PMSG, AFX_PMSG_ID, AFX_PMSG_UI> pfn; // without argument, given the ID, or the state to fill
 };
 
 // A class's message map: its own rows, then its base class's map.
@@ -33,13 +37,25 @@ struct AFX_MSGMAP
 template <class T>
 AFX_MSGMAP_ENTRY MapCommand(UINT nID, void (T::*pfn)())
 {
-    return {CN_COMMAND, nID, static_cast<AFX_PMSG>(pfn)};
+    return {CN_COMMAND, nID, nID, static_cast<AFX_PMSG>(pfn)};
+}
+
+template <class T>
+AFX_MSGMAP_ENTRY MapCommandRange(UINT nID, UINT nLastID, void (T::*pfn)(UINT))
+{
+    return {CN_COMMAND, nID, nLastID, static_cast<AFX_PMSG_ID>(pfn)};
 }
 
 template <class T>
 AFX_MSGMAP_ENTRY MapNotify(int nCode, UINT nID, void (T::*pfn)(UINT))
 {
-    return {nCode, nID, static_cast<AFX_PMSG_ID>(pfn)};
+    return {nCode, nID, nID, static_cast<AFX_PMSG_ID>(pfn)};
+}
+
+template <class T>
+AFX_MSGMAP_ENTRY MapUpdateCommandUI(UINT nID, void (T::*pfn)(CCmdUI*))
+{
+    return {CN_UPDATE_COMMAND_UI, nID, nID, static_cast<AFX_PMSG_UI>(pfn)};
 }
 
 // Declares the two functions of a class's message map; the class defines them.
@@ -47,6 +63,12 @@ AFX_MSGMAP_ENTRY MapNotify(int nCode, UINT nID, void (T::*pfn)(UINT))
 protected:                                                                                                             \
     static const AFX_MSGMAP* GetThisMessageMap();                                                                      \
     const AFX_MSGMAP* GetMessageMap() const override;
+
+// Asks a command target only whether it has a handler, without running it.
+struct AFX_CMDHANDLERINFO
+{
+    CCmdTarget* pTarget = nullptr;
+};
 
 // The root of every object that receives commands and notifications through a message map.
 class CCmdTarget
@@ -58,8 +80,9 @@ public:
     virtual ~CCmdTarget() = default;
 
     // Runs the first handler that this object's maps give for the code and ID, scanning the class's
-    // own map before its base's. TRUE when one ran.
-    virtual BOOL OnCmdMsg(UINT nID, int nCode);
+    // own map before its base's; pCmdUI goes to update handlers. With pHandlerInfo, only finds the
+    // handler. TRUE when there is one. Classes that pass commands on to others override this.
+    virtual BOOL OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI = nullptr, AFX_CMDHANDLERINFO* pHandlerInfo = nullptr);
 
 protected:
     static const AFX_MSGMAP* GetThisMessageMap();

@@ -3,8 +3,12 @@
 #include "dialogunits.h"
 #include "wnd.h"
 
+#include "icon.h"
+
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalBlocker>
 
 #include <cstring>
@@ -34,28 +38,60 @@ DialogSurface::~DialogSurface() = default;
 
 void DialogSurface::AddControl(const DialogItemTemplate& item, const DialogUnits& units)
 {
-    if (std::strcmp(item.windowClass, "Edit") != 0) {
+    QWidget* widget = MakeControl(item);
+    if (!widget) {
         qWarning("Dialog template control %d: window class \"%s\" is not supported", item.id, item.windowClass);
         return;
     }
-    // A single-line edit; it scrolls its text sideways (ES_AUTOHSCROLL) and holds any length.
-    auto* edit = new QLineEdit(QString::fromUtf8(item.text), this);
-    edit->setMaxLength(std::numeric_limits<int>::max());
-    edit->setAlignment((item.style & ES_CENTER) ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
-    edit->setFrame(item.style & WS_BORDER);
-    const int id = item.id;
-    connect(edit, &QLineEdit::textChanged, this, [this, id] { Notify(id, EN_CHANGE); });
-
-    QWidget* widget = edit;
-    widget->setObjectName(QString::number(id));
+    widget->setObjectName(QString::number(item.id));
     widget->setGeometry(units.ToPixels(item.x, item.y, item.cx, item.cy));
-    widget->setFocusPolicy((item.style & WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus);
+    if (const auto* label = qobject_cast<QLabel*>(widget); label && !label->pixmap().isNull())
+        widget->resize(label->pixmap().deviceIndependentSize().toSize()); // an icon static takes the icon's size
+    // Tab reaches only tab stops; a click still gives the focus to any control that takes it.
+    if (!(item.style & WS_TABSTOP) && widget->focusPolicy() != Qt::NoFocus)
+        widget->setFocusPolicy(Qt::ClickFocus);
     widget->setEnabled(!(item.style & WS_DISABLED));
     widget->setVisible(item.style & WS_VISIBLE);
 
     auto wnd = std::make_unique<CWnd>();
-    wnd->Attach(widget, id);
+    wnd->Attach(widget, item.id);
     m_controls.push_back({std::move(wnd), item.style});
+}
+
+QWidget* DialogSurface::MakeControl(const DialogItemTemplate& item)
+{
+    const QString text = QString::fromUtf8(item.text);
+    const int id = item.id;
+    if (std::strcmp(item.windowClass, "Edit") == 0) {
+        // A single-line edit; it scrolls its text sideways (ES_AUTOHSCROLL) and holds any length.
+        auto* edit = new QLineEdit(text, this);
+        edit->setMaxLength(std::numeric_limits<int>::max());
+        edit->setAlignment((item.style & ES_CENTER) ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+        edit->setFrame(item.style & WS_BORDER);
+        connect(edit, &QLineEdit::textChanged, this, [this, id] { Notify(id, EN_CHANGE); });
+        return edit;
+    }
+    if (std::strcmp(item.windowClass, "Static") == 0) {
+        auto* label = new QLabel(this);
+        if ((item.style & SS_TYPEMASK) == SS_ICON) {
+            label->setPixmap(AfxLoadIcon(text.mid(1).toUInt()).pixmap(32, 32));
+        } else {
+            // A carriage return breaks the line, as in the dialog manager's static texts.
+            label->setText(QString(text).replace(u'\r', u'\n'));
+            label->setTextFormat(Qt::PlainText);
+            label->setWordWrap(true);
+            const bool centred = (item.style & SS_TYPEMASK) == SS_CENTER;
+            label->setAlignment((centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+        }
+        return label;
+    }
+    if (std::strcmp(item.windowClass, "Button") == 0) {
+        auto* button = new QPushButton(text, this);
+        button->setDefault(item.style & BS_DEFPUSHBUTTON);
+        connect(button, &QPushButton::clicked, this, [this, id] { Notify(id, CN_COMMAND); });
+        return button;
+    }
+    return nullptr;
 }
 
 CWnd* DialogSurface::Item(int nID) const

@@ -13,7 +13,7 @@ class CWnd;
 // The client area of a window made from a dialog template: one control for each control of the
 // template, created in template order at the template's positions, converted from dialog units with
 // the template's font. Tab and Shift+Tab move among the controls in that order, wrapping around.
-// The controls' notifications go to the window that owns the surface.
+// The controls' notifications (EN_CHANGE, a button's click) go to the window that owns the surface.
 class DialogSurface : public QWidget
 {
 public:
@@ -38,6 +38,7 @@ private:
     };
 
     void AddControl(const DialogItemTemplate& item, const class DialogUnits& units);
+    QWidget* MakeControl(const DialogItemTemplate& item);
     bool IsTabStop(const Control& control) const;
     void Notify(int nID, int nCode);
 

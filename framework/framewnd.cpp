@@ -1,44 +1,219 @@
 #include "framewnd.h"
 
+#include "cmdui.h"
+#include "createcontext.h"
+#include "document.h"
+#include "icon.h"
+#include "resources.h"
+#include "runtimeclass.h"
+#include "stdcommands.h"
+#include "toolbar.h"
 #include "view.h"
+#include "winapp.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMainWindow>
+#include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QToolBar>
+
+namespace {
+// The frame's window: shows the idle text when no prompt is to be shown, and offers no menu of
+// its own bars.
+class FrameWindow : public QMainWindow
+{
+public:
+    using QMainWindow::QMainWindow;
+
+    QMenu* createPopupMenu() override { return nullptr; }
+
+protected:
+    bool event(QEvent* event) override
+    {
+        if (event->type() == QEvent::StatusTip) {
+            const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+            if (QStatusBar* bar = findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly))
+                bar->showMessage(tip.isEmpty() ? AfxLoadString(AFX_IDS_IDLEMESSAGE) : tip);
+            return true;
+        }
+        return QMainWindow::event(event);
+    }
+};
+
+// Gives the frame every key pressed in its window before any control sees it.
+class AcceleratorFilter : public QObject
+{
+public:
+    AcceleratorFilter(CFrameWnd* frame, QWidget* window) : QObject(window), m_frame(frame), m_window(window)
+    {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress || !watched->isWidgetType() || QApplication::activeModalWidget())
+            return false;
+        if (static_cast<QWidget*>(watched)->window() != m_window)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        return m_frame->TranslateAccelerator(key->key(), key->modifiers());
+    }
+
+private:
+    CFrameWnd* m_frame;
+    QWidget* m_window;
+};
+
+// The Qt key of a virtual-key code of the accelerator table.
+int QtKeyOf(UINT vk)
+{
+    if ((vk >= 'A' && vk <= 'Z') || (vk >= '0' && vk <= '9'))
+        return static_cast<int>(vk);
+    if (vk >= 0x70 && vk <= 0x87) // F1 to F24
+        return Qt::Key_F1 + static_cast<int>(vk - 0x70);
+    switch (vk) {
+    case 0x08:
+        return Qt::Key_Backspace;
+    case 0x2D:
+        return Qt::Key_Insert;
+    case 0x2E:
+        return Qt::Key_Delete;
+    default:
+        return 0;
+    }
+}
+} // namespace
 
 CFrameWnd::CFrameWnd() = default;
 
 // The view, whose window lives inside the frame's, goes first: members end before the base.
 CFrameWnd::~CFrameWnd() = default;
 
-BOOL CFrameWnd::Create(const QString& windowName)
+const AFX_MSGMAP* CFrameWnd::GetMessageMap() const
 {
-    auto* window = new QMainWindow;
-    window->setWindowTitle(windowName);
+    return GetThisMessageMap();
+}
+
+const AFX_MSGMAP* CFrameWnd::GetThisMessageMap()
+{
+    static const AFX_MSGMAP map{&CWnd::GetThisMessageMap,
+                                {
+                                    MapCommandRange(ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, &CFrameWnd::OnBarCheck),
+                                    MapUpdateCommandUI(ID_VIEW_TOOLBAR, &CFrameWnd::OnUpdateControlBarMenu),
+                                    MapUpdateCommandUI(ID_VIEW_STATUS_BAR, &CFrameWnd::OnUpdateControlBarMenu),
+                                }};
+    return &map;
+}
+
+BOOL CFrameWnd::LoadFrame(UINT nIDResource, CCreateContext* pContext)
+{
+    m_strTitle = AfxLoadString(nIDResource).section(u'\n', 0, 0);
+    auto* window = new FrameWindow;
+    window->setWindowTitle(m_strTitle);
     // A new main window opens at three quarters of the screen, as the desktop would place it.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         window->resize(screen->availableGeometry().size() * 3 / 4);
+    window->setWindowIcon(AfxLoadIcon(nIDResource));
     Attach(window);
+
+    if (const MenuTemplate* menu = AfxFindMenu(nIDResource)) {
+        for (const MenuItemTemplate& item : menu->items) {
+            QMenu* popup = window->menuBar()->addMenu(QString::fromUtf8(item.text));
+            AddMenuItems(popup, item.popup);
+        }
+    }
+    m_pAccelerators = AfxFindAccelerators(nIDResource);
+    if (m_pAccelerators)
+        new AcceleratorFilter(this, window);
+
+    if (OnCreate(pContext) == -1) {
+        DestroyWindow();
+        return FALSE;
+    }
     return TRUE;
 }
 
-CView* CFrameWnd::CreateView(std::unique_ptr<CView> pView)
+void CFrameWnd::AddMenuItems(QMenu* menu, const std::vector<MenuItemTemplate>& items)
 {
-    auto* window = static_cast<QMainWindow*>(GetSafeHwnd());
-    if (!window || !pView->Create(this))
-        return nullptr;
-    window->setCentralWidget(pView->GetSafeHwnd());
-    m_pView = std::move(pView);
-    return m_pView.get();
+    QObject::connect(menu, &QMenu::aboutToShow, menu, [this, menu] { UpdateMenu(menu); });
+    for (const MenuItemTemplate& item : items) {
+        if (item.flags & MF_SEPARATOR) {
+            menu->addSeparator();
+        } else if (!item.popup.empty()) {
+            AddMenuItems(menu->addMenu(QString::fromUtf8(item.text)), item.popup);
+        } else {
+            QAction* action = MakeCommandAction(item.id, menu);
+            action->setText(QString::fromUtf8(item.text));
+            action->setEnabled(!(item.flags & MF_GRAYED));
+            menu->addAction(action);
+        }
+    }
 }
 
-void CFrameWnd::InitialUpdateFrame()
+QAction* CFrameWnd::MakeCommandAction(UINT nID, QObject* parent)
 {
-    if (!m_pView)
-        return;
-    m_pView->OnInitialUpdate();
-    m_pView->OnActivateView();
+    auto* action = new QAction(parent);
+    action->setData(nID);
+    action->setObjectName(QString::number(nID));
+    action->setStatusTip(AfxLoadString(nID).section(u'\n', 0, 0));
+    QObject::connect(action, &QAction::triggered, action, [this, nID] { ExecuteCommand(nID); });
+    return action;
+}
+
+void CFrameWnd::UpdateMenu(QMenu* menu)
+{
+    // An update may remove or add items (the recent-file list): go over the items as they were.
+    const QList<QAction*> actions = menu->actions();
+    QList<QPointer<QAction>> items(actions.begin(), actions.end());
+    for (const QPointer<QAction>& action : items) {
+        if (action && !action->isSeparator() && !action->menu()) {
+            CCmdUI state(action->data().toUInt(), action, menu);
+            state.DoUpdate(this);
+        }
+    }
+}
+
+int CFrameWnd::OnCreate(CCreateContext* pContext)
+{
+    return OnCreateClient(pContext) ? 0 : -1;
+}
+
+BOOL CFrameWnd::OnCreateClient(CCreateContext* pContext)
+{
+    if (!pContext || !pContext->m_pNewViewClass)
+        return TRUE;
+    std::unique_ptr<CView> view(dynamic_cast<CView*>(pContext->m_pNewViewClass->CreateObject()));
+    if (!view || !view->Create(this))
+        return FALSE;
+    static_cast<QMainWindow*>(GetSafeHwnd())->setCentralWidget(view->GetSafeHwnd());
+    if (pContext->m_pCurrentDoc)
+        pContext->m_pCurrentDoc->AddView(view.get());
+    m_pView = std::move(view);
+    return TRUE;
+}
+
+void CFrameWnd::InitialUpdateFrame(CDocument*)
+{
+    if (m_pView) {
+        m_pView->OnInitialUpdate();
+        m_pView->OnActivateView();
+    }
+    OnUpdateFrameTitle();
+    UpdateControlBars();
+    if (QStatusBar* bar = GetSafeHwnd()->findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly))
+        bar->showMessage(AfxLoadString(AFX_IDS_IDLEMESSAGE));
+}
+
+void CFrameWnd::OnUpdateFrameTitle()
+{
+    const CDocument* document = m_pView ? m_pView->GetDocument() : nullptr;
+    GetSafeHwnd()->setWindowTitle(document ? document->GetTitle() + QStringLiteral(" - ") + m_strTitle : m_strTitle);
 }
 
 void CFrameWnd::RecalcLayout()
@@ -47,4 +222,99 @@ void CFrameWnd::RecalcLayout()
         layout->invalidate();
         layout->activate();
     }
+}
+
+void CFrameWnd::EnableDocking(DWORD dwDockStyle)
+{
+    m_dwDockStyle = dwDockStyle;
+}
+
+void CFrameWnd::DockControlBar(CToolBar* pBar)
+{
+    auto* window = static_cast<QMainWindow*>(GetSafeHwnd());
+    auto* toolBar = static_cast<QToolBar*>(pBar->GetSafeHwnd());
+    const Qt::ToolBarAreas allowed = toolBar->allowedAreas();
+    // Docks at the edge the bar's alignment names first, if the frame has a site there.
+    for (const auto& [align, area] :
+         {std::pair{CBRS_ALIGN_TOP, Qt::TopToolBarArea}, std::pair{CBRS_ALIGN_BOTTOM, Qt::BottomToolBarArea},
+          std::pair{CBRS_ALIGN_LEFT, Qt::LeftToolBarArea}, std::pair{CBRS_ALIGN_RIGHT, Qt::RightToolBarArea}}) {
+        if ((pBar->GetBarStyle() & align) && (m_dwDockStyle & align) && allowed.testFlag(area)) {
+            window->addToolBar(area, toolBar);
+            return;
+        }
+    }
+}
+
+void CFrameWnd::UpdateControlBars()
+{
+    for (QToolBar* toolBar : GetSafeHwnd()->findChildren<QToolBar*>(QString(), Qt::FindDirectChildrenOnly)) {
+        for (QAction* action : toolBar->actions()) {
+            if (!action->isSeparator()) {
+                CCmdUI state(action->data().toUInt(), action);
+                state.DoUpdate(this);
+            }
+        }
+    }
+}
+
+// The active view, and through it its document, first; then the frame itself; last the application.
+BOOL CFrameWnd::OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    if (m_pView && m_pView->OnCmdMsg(nID, nCode, pCmdUI, pHandlerInfo))
+        return TRUE;
+    if (CWnd::OnCmdMsg(nID, nCode, pCmdUI, pHandlerInfo))
+        return TRUE;
+    CWinApp* app = AfxGetApp();
+    return app && app->OnCmdMsg(nID, nCode, pCmdUI, pHandlerInfo);
+}
+
+void CFrameWnd::ExecuteCommand(UINT nID)
+{
+    CCmdUI state(nID, nullptr);
+    state.DoUpdate(this);
+    if (state.IsEnabled())
+        OnCmdMsg(nID, CN_COMMAND);
+    // The command may have closed the frame; otherwise its buttons may have changed state.
+    if (GetSafeHwnd())
+        UpdateControlBars();
+}
+
+bool CFrameWnd::TranslateAccelerator(int key, Qt::KeyboardModifiers modifiers)
+{
+    const Qt::KeyboardModifiers held = modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    for (const Accelerator& entry : m_pAccelerators->entries) {
+        Qt::KeyboardModifiers wanted;
+        wanted.setFlag(Qt::ShiftModifier, entry.fVirt & FSHIFT);
+        wanted.setFlag(Qt::ControlModifier, entry.fVirt & FCONTROL);
+        wanted.setFlag(Qt::AltModifier, entry.fVirt & FALT);
+        if (QtKeyOf(entry.key) == key && wanted == held) {
+            ExecuteCommand(entry.cmd);
+            return true;
+        }
+    }
+    return false;
+}
+
+QWidget* CFrameWnd::GetControlBar(UINT nID) const
+{
+    for (QWidget* child : GetSafeHwnd()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        const CWnd* bar = FromHandlePermanent(child);
+        if (bar && static_cast<UINT>(bar->GetDlgCtrlID()) == nID)
+            return child;
+    }
+    return nullptr;
+}
+
+// The View menu's bar commands show or hide the bar whose child ID is the command's.
+void CFrameWnd::OnBarCheck(UINT nID)
+{
+    if (QWidget* bar = GetControlBar(nID))
+        bar->setVisible(bar->isHidden());
+}
+
+void CFrameWnd::OnUpdateControlBarMenu(CCmdUI* pCmdUI)
+{
+    const QWidget* bar = GetControlBar(pCmdUI->m_nID);
+    pCmdUI->Enable(bar != nullptr);
+    pCmdUI->SetCheck(bar && !bar->isHidden());
 }

@@ -4,9 +4,7 @@
 
 #include <functional>
 
-constexpr UINT MB_OK = 0; // the system's default warning sound
-
-// Sounds the warning beep.
+// Sounds the warning beep of the given message-box type; MB_OK is the system's default sound.
 BOOL MessageBeep(UINT uType);
 
 // For tests: every beep goes to the hook instead of the speaker; an empty hook restores the sound.

@@ -2,20 +2,66 @@
 
 namespace {
 const ResourceModule* g_resourceModule = nullptr;
+
+template <class T>
+const T* FindById(const std::vector<const T*>& resources, UINT id)
+{
+    for (const T* resource : resources) {
+        if (resource->id == id)
+            return resource;
+    }
+    return nullptr;
 }
+} // namespace
 
 void AfxSetResourceHandle(const ResourceModule* module)
 {
     g_resourceModule = module;
 }
 
+const ResourceModule* AfxGetResourceHandle()
+{
+    return g_resourceModule;
+}
+
 const DialogTemplate* AfxFindDialogTemplate(UINT nIDTemplate)
 {
-    if (!g_resourceModule)
-        return nullptr;
-    for (const DialogTemplate* dialog : g_resourceModule->dialogs) {
-        if (dialog->id == nIDTemplate)
-            return dialog;
+    return g_resourceModule ? FindById(g_resourceModule->dialogs, nIDTemplate) : nullptr;
+}
+
+const MenuTemplate* AfxFindMenu(UINT nIDResource)
+{
+    return g_resourceModule ? FindById(g_resourceModule->menus, nIDResource) : nullptr;
+}
+
+const AcceleratorTable* AfxFindAccelerators(UINT nIDResource)
+{
+    return g_resourceModule ? FindById(g_resourceModule->accelerators, nIDResource) : nullptr;
+}
+
+const ToolbarTemplate* AfxFindToolbar(UINT nIDResource)
+{
+    return g_resourceModule ? FindById(g_resourceModule->toolbars, nIDResource) : nullptr;
+}
+
+QString AfxLoadString(UINT nIDString)
+{
+    if (g_resourceModule) {
+        for (const StringEntry& entry : g_resourceModule->strings) {
+            if (entry.id == nIDString)
+                return QString::fromUtf8(entry.text);
+        }
+    }
+    return {};
+}
+
+const char* AfxFindIconPath(UINT nIDResource)
+{
+    if (g_resourceModule) {
+        for (const IconResource& icon : g_resourceModule->icons) {
+            if (icon.id == nIDResource)
+                return icon.path;
+        }
     }
     return nullptr;
 }

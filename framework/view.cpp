@@ -1,5 +1,7 @@
 #include "view.h"
 
+#include "document.h"
+
 #include <QWidget>
 
 void CView::OnInitialUpdate()
@@ -11,4 +13,11 @@ void CView::OnInitialUpdate()
 void CView::OnActivateView()
 {
     SetFocus();
+}
+
+BOOL CView::OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    if (CWnd::OnCmdMsg(nID, nCode, pCmdUI, pHandlerInfo))
+        return TRUE;
+    return m_pDocument && m_pDocument->OnCmdMsg(nID, nCode, pCmdUI, pHandlerInfo);
 }

@@ -2,15 +2,28 @@
 
 #include "wnd.h"
 
-// A view: the client window of a frame, prepared anew by the frame for each document.
+class CDocument;
+
+// A view: the client window of a frame, showing its document and prepared anew by the frame for
+// each document.
 class CView : public CWnd
 {
 public:
     // Makes the view's window as a child of the parent; FALSE when it cannot be made.
     virtual BOOL Create(CWnd* pParentWnd) = 0;
 
+    CDocument* GetDocument() const { return m_pDocument; }
+
     // Called by the frame each time it prepares the view for a document; repaints the view.
     virtual void OnInitialUpdate();
     // Called when the frame makes this the active view: the view takes the keyboard focus.
     virtual void OnActivateView();
+
+    // Commands go to the view's own handlers first, then to its document's.
+    BOOL OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI = nullptr, AFX_CMDHANDLERINFO* pHandlerInfo = nullptr) override;
+
+private:
+    friend class CDocument;
+
+    CDocument* m_pDocument = nullptr;
 };

@@ -63,6 +63,24 @@ QWidget* CWnd::GetSafeHwnd() const
     return m_widget;
 }
 
+void CWnd::DestroyWindow()
+{
+    Detach();
+    delete m_widget;
+}
+
+void CWnd::ShowWindow(int nCmdShow)
+{
+    if (m_widget)
+        m_widget->setVisible(nCmdShow != SW_HIDE);
+}
+
+void CWnd::UpdateWindow()
+{
+    if (m_widget)
+        m_widget->repaint();
+}
+
 CWnd* CWnd::FromHandlePermanent(const QWidget* widget)
 {
     const auto& map = PermanentMap();

@@ -20,6 +20,11 @@ public:
     // Takes the widget as this window's own; the framework finds the window from the widget from now on.
     void Attach(QWidget* widget, int nID = 0);
     QWidget* GetSafeHwnd() const;
+    // Destroys the window's widget, and with it its children.
+    void DestroyWindow();
+    void ShowWindow(int nCmdShow);
+    // Repaints the window at once.
+    void UpdateWindow();
     static CWnd* FromHandlePermanent(const QWidget* widget);
 
     // The window that has the keyboard focus in this application, or null.

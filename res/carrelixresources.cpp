@@ -1,9 +1,19 @@
 #include "carrelixresources.h"
 
+#include "aboutbox.h"
+#include "accelerators.h"
 #include "gridform.h"
+#include "mainmenu.h"
+#include "maintoolbar.h"
+#include "resource.h"
+#include "stringtable.h"
+#include "version.h"
 
 const ResourceModule& CarrelixResources()
 {
-    static const ResourceModule module{{&gridFormTemplate}};
+    static const ResourceModule module{
+        {&aboutBoxTemplate, &gridFormTemplate},  {&mainMenu},  {&mainAccelerators}, {&mainToolbar}, stringTable,
+        {{IDR_MAINFRAME, ":/res/carrelix.ico"}}, &versionInfo,
+    };
     return module;
 }

@@ -1,4 +1,9 @@
 #pragma once
 
-// Resource IDs of the program.
-constexpr unsigned IDD_GRID_FORM = 101;
+#include "stdcommands.h"
+
+// Resource IDs of the program; its commands are all the framework's standard ones.
+constexpr UINT IDD_ABOUTBOX = 100;
+constexpr UINT IDP_OLE_INIT_FAILED = 100;
+constexpr UINT IDD_GRID_FORM = 101;
+constexpr UINT IDR_MAINFRAME = 128;

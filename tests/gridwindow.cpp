@@ -2,7 +2,10 @@
 
 #include "carrelixresources.h"
 #include "cellids.h"
+#include "createcontext.h"
 #include "messagebeep.h"
+#include "resource.h"
+#include "runtimeclass.h"
 
 #include <QApplication>
 #include <QTest>
@@ -11,11 +14,13 @@ GridWindow::GridWindow(bool prepare)
 {
     AfxSetResourceHandle(&CarrelixResources());
     AfxSetMessageBeepHook([this](UINT type) { beeps.push_back(type); });
-    m_frame.Create(QStringLiteral("Le Carrelix"));
-    m_view = static_cast<CNinegridView*>(m_frame.CreateView(std::make_unique<CNinegridView>()));
+    CCreateContext context{RUNTIME_CLASS(CNinegridView), nullptr, nullptr};
+    if (!m_frame.LoadFrame(IDR_MAINFRAME, &context))
+        qFatal("the grid window could not be made");
+    m_view = static_cast<CNinegridView*>(m_frame.GetActiveView());
     if (!prepare)
         return;
-    m_frame.InitialUpdateFrame();
+    m_frame.InitialUpdateFrame(nullptr);
     Frame().show();
     Frame().activateWindow();
     if (!QTest::qWaitForWindowActive(&Frame()))

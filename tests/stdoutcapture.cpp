@@ -1,25 +1,23 @@
 #include "stdoutcapture.h"
 
-#include <unistd.h>
-
-StdoutCapture::StdoutCapture() : m_file(std::tmpfile())
+StdoutCapture::StdoutCapture(int fd) : m_file(std::tmpfile()), m_fd(fd)
 {
-    std::fflush(stdout);
-    m_savedFd = dup(STDOUT_FILENO);
-    dup2(fileno(m_file), STDOUT_FILENO);
+    std::fflush(nullptr);
+    m_savedFd = dup(m_fd);
+    dup2(fileno(m_file), m_fd);
 }
 
 StdoutCapture::~StdoutCapture()
 {
-    std::fflush(stdout);
-    dup2(m_savedFd, STDOUT_FILENO);
+    std::fflush(nullptr);
+    dup2(m_savedFd, m_fd);
     close(m_savedFd);
     std::fclose(m_file);
 }
 
 QByteArray StdoutCapture::Bytes() const
 {
-    std::fflush(stdout);
+    std::fflush(nullptr);
     QByteArray bytes;
     char buffer[4096];
     std::rewind(m_file);

@@ -4,11 +4,13 @@
 
 #include <cstdio>
 
-// Catches everything written to the process's standard output while it lives, byte for byte.
+#include <unistd.h>
+
+// Catches everything written to the process's standard output (or error) while it lives, byte for byte.
 class StdoutCapture
 {
 public:
-    StdoutCapture();
+    explicit StdoutCapture(int fd = STDOUT_FILENO);
     ~StdoutCapture();
     StdoutCapture(const StdoutCapture&) = delete;
     StdoutCapture& operator=(const StdoutCapture&) = delete;
@@ -17,5 +19,6 @@ public:
 
 private:
     std::FILE* m_file;
+    int m_fd;
     int m_savedFd;
 };

@@ -1,7 +1,9 @@
+#include "createcontext.h"
 #include "dialogsurface.h"
 #include "formview.h"
 #include "framewnd.h"
 #include "resources.h"
+#include "runtimeclass.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -32,7 +34,7 @@ const DialogTemplate testForm{
         {"Edit", 15, kEdit, 50, 36, 40, 12, ""},
     },
 };
-const ResourceModule testModule{{&testForm}};
+const ResourceModule testModule{{&testForm}, {}, {}, {}, {}, {}, nullptr};
 
 // Records which handler each notification reached.
 class BaseView : public CFormView
@@ -78,7 +80,7 @@ const AFX_MSGMAP* DerivedView::GetThisMessageMap()
 {
     static const AFX_MSGMAP map{&BaseView::GetThisMessageMap,
                                 {MapNotify(EN_CHANGE, 15, &DerivedView::OnDerivedChange),
-                                 {EN_CHANGE, 10, static_cast<AFX_PMSG>(&DerivedView::OnTenChange)}}};
+                                 {EN_CHANGE, 10, 10, static_cast<AFX_PMSG>(&DerivedView::OnTenChange)}}};
     return &map;
 }
 } // namespace
@@ -99,8 +101,9 @@ private slots:
     {
         AfxSetResourceHandle(&testModule);
         m_frame = std::make_unique<CFrameWnd>();
-        m_frame->Create(QStringLiteral("test"));
-        m_view = static_cast<DerivedView*>(m_frame->CreateView(std::make_unique<DerivedView>()));
+        CCreateContext context{RUNTIME_CLASS(DerivedView), nullptr, nullptr};
+        QVERIFY(m_frame->LoadFrame(IDD_TEST_FORM, &context));
+        m_view = static_cast<DerivedView*>(m_frame->GetActiveView());
         QVERIFY(m_view);
     }
 
@@ -110,9 +113,10 @@ private slots:
     {
         AfxSetResourceHandle(nullptr);
         CFrameWnd frame;
-        frame.Create(QStringLiteral("none"));
-        QVERIFY(!frame.CreateView(std::make_unique<DerivedView>()));
+        CCreateContext context{RUNTIME_CLASS(DerivedView), nullptr, nullptr};
+        QVERIFY(!frame.LoadFrame(IDD_TEST_FORM, &context));
         QVERIFY(!frame.GetActiveView());
+        QVERIFY(!frame.GetSafeHwnd());
     }
 
     void notificationsRunFirstHandlerFromDerivedToBase()

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "wintypes.h"
+
+class QIODevice;
+
+// What a document's Serialize reads its content from, or writes it to: an open file.
+class CArchive
+{
+public:
+    enum Mode { store = 0, load = 1 };
+
+    CArchive(QIODevice* pFile, UINT nMode) : m_pFile(pFile), m_nMode(nMode) {}
+
+    BOOL IsStoring() const { return m_nMode == store; }
+    BOOL IsLoading() const { return m_nMode == load; }
+    QIODevice* GetFile() const { return m_pFile; }
+
+private:
+    QIODevice* m_pFile;
+    UINT m_nMode;
+};

@@ -1,0 +1,147 @@
+#include "document.h"
+
+#include "archive.h"
+#include "filedialog.h"
+#include "framewnd.h"
+#include "messagebox.h"
+#include "stdcommands.h"
+#include "view.h"
+#include "winapp.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+// Only regular files are documents: reading a FIFO or a device could wait for ever.
+QString NotRegularFileReason(const QString& pathName)
+{
+    const QFileInfo info(pathName);
+    if (!info.exists())
+        return QStringLiteral("le fichier n'existe pas");
+    if (!info.isFile())
+        return QStringLiteral("ce n'est pas un fichier ordinaire");
+    return {};
+}
+
+void ReportFileError(const QString& what, const QString& pathName, const QString& reason)
+{
+    AfxMessageBox(QStringLiteral("%1 « %2 » : %3.").arg(what, QDir::toNativeSeparators(pathName), reason),
+                  MB_ICONEXCLAMATION);
+}
+} // namespace
+
+const AFX_MSGMAP* CDocument::GetMessageMap() const
+{
+    return GetThisMessageMap();
+}
+
+const AFX_MSGMAP* CDocument::GetThisMessageMap()
+{
+    static const AFX_MSGMAP map{&CCmdTarget::GetThisMessageMap,
+                                {MapCommand(ID_FILE_SAVE_AS, &CDocument::OnFileSaveAs)}};
+    return &map;
+}
+
+BOOL CDocument::OnNewDocument()
+{
+    DeleteContents();
+    m_strPathName.clear();
+    SetModifiedFlag(FALSE);
+    return TRUE;
+}
+
+BOOL CDocument::OnOpenDocument(const QString& pathName)
+{
+    QString reason = NotRegularFileReason(pathName);
+    QFile file(pathName);
+    if (reason.isEmpty() && !file.open(QIODevice::ReadOnly))
+        reason = file.errorString();
+    if (!reason.isEmpty()) {
+        ReportFileError(QStringLiteral("Impossible d'ouvrir le document"), pathName, reason);
+        return FALSE;
+    }
+    DeleteContents();
+    CArchive ar(&file, CArchive::load);
+    Serialize(ar);
+    SetModifiedFlag(FALSE);
+    return TRUE;
+}
+
+BOOL CDocument::OnSaveDocument(const QString& pathName)
+{
+    const QFileInfo info(pathName);
+    QSaveFile file(pathName);
+    QString reason;
+    if (info.exists() && !info.isFile())
+        reason = QStringLiteral("ce n'est pas un fichier ordinaire");
+    else if (!file.open(QIODevice::WriteOnly))
+        reason = file.errorString();
+    if (reason.isEmpty()) {
+        CArchive ar(&file, CArchive::store);
+        Serialize(ar);
+        if (!file.commit())
+            reason = file.errorString();
+    }
+    if (!reason.isEmpty()) {
+        ReportFileError(QStringLiteral("Impossible d'enregistrer le document"), pathName, reason);
+        return FALSE;
+    }
+    SetModifiedFlag(FALSE);
+    return TRUE;
+}
+
+void CDocument::Serialize(CArchive&)
+{}
+
+void CDocument::DeleteContents()
+{}
+
+void CDocument::SetTitle(const QString& title)
+{
+    m_strTitle = title;
+    for (CView* view : m_viewList) {
+        if (CFrameWnd* frame = view->GetParentFrame())
+            frame->OnUpdateFrameTitle();
+    }
+}
+
+void CDocument::SetPathName(const QString& pathName, BOOL bAddToMRU)
+{
+    m_strPathName = QFileInfo(pathName).absoluteFilePath();
+    SetTitle(QFileInfo(pathName).fileName());
+    if (bAddToMRU && AfxGetApp())
+        AfxGetApp()->AddToRecentFileList(m_strPathName);
+}
+
+void CDocument::AddView(CView* pView)
+{
+    m_viewList.push_back(pView);
+    pView->m_pDocument = this;
+}
+
+BOOL CDocument::DoSave(const QString& pathName, BOOL bReplace)
+{
+    QString newName = pathName;
+    if (newName.isEmpty()) {
+        // The framework's own save dialog: every file, the name proposed from the path or the title.
+        QFileDialog dialog(nullptr, QStringLiteral("Enregistrer sous"));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setNameFilter(QStringLiteral("Tous les fichiers (*)"));
+        dialog.selectFile(m_strPathName.isEmpty() ? m_strTitle : m_strPathName);
+        if (AfxRunFileDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return FALSE;
+        newName = dialog.selectedFiles().constFirst();
+    }
+    if (!OnSaveDocument(newName))
+        return FALSE;
+    if (bReplace)
+        SetPathName(newName);
+    return TRUE;
+}
+
+void CDocument::OnFileSaveAs()
+{
+    DoSave(QString());
+}

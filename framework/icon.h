@@ -1,0 +1,8 @@
+#pragma once
+
+#include "wintypes.h"
+
+#include <QIcon>
+
+// The icon resource with all its sizes; a null icon when the module has none.
+QIcon AfxLoadIcon(UINT nIDResource);

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "wintypes.h"
+
+#include <QString>
+
+#include <functional>
+
+// Shows a message box over the main window, titled with the application's name, and waits for the
+// user; returns the button chosen (IDOK). Without an icon in the type, the box shows a warning.
+int AfxMessageBox(const QString& text, UINT nType = MB_OK);
+int AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK);
+
+// For tests: the hook answers every message box instead of the user; an empty hook restores the boxes.
+void AfxSetMessageBoxHook(std::function<int(const QString& text, UINT nType)> hook);

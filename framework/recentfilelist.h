@@ -1,0 +1,27 @@
+#pragma once
+
+#include "wintypes.h"
+
+#include <QStringList>
+
+class QSettings;
+
+// The most recently used files, newest first, at most a given number, as kept in the settings
+// under "Recent File List" (File1, File2, ...).
+class CRecentFileList
+{
+public:
+    explicit CRecentFileList(int nSize);
+
+    void Add(const QString& pathName);
+    void Remove(int nIndex);
+    int GetSize() const { return m_nSize; }
+    const QStringList& Files() const { return m_files; }
+
+    void ReadList(QSettings& settings);
+    void WriteList(QSettings& settings) const;
+
+private:
+    int m_nSize;
+    QStringList m_files;
+};

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "cmdtarget.h"
+
+#include <QString>
+
+#include <memory>
+
+struct CRuntimeClass;
+class CDocument;
+class CFrameWnd;
+
+// The one document type of a single-document application: a document class, a frame class and a
+// view class joined under one resource ID. It keeps one document and one frame for the whole run
+// and prepares them anew for every document opened or made.
+class CSingleDocTemplate : public CCmdTarget
+{
+public:
+    // The fields of the document-type string (the resource string of the template's ID).
+    enum DocStringIndex { windowTitle, docName, fileNewName, filterName, filterExt, regFileTypeId, regFileTypeName };
+
+    CSingleDocTemplate(UINT nIDResource, const CRuntimeClass* pDocClass, const CRuntimeClass* pFrameClass,
+                       const CRuntimeClass* pViewClass);
+    ~CSingleDocTemplate() override;
+
+    // Makes a new, untitled document when pathName is empty, else opens the file as the document.
+    // Null when that failed; the document then stays as it was.
+    CDocument* OpenDocumentFile(const QString& pathName);
+    QString GetDocString(DocStringIndex index) const;
+    void SetDefaultTitle(CDocument* pDocument) const;
+    CFrameWnd* GetFrame() const { return m_pFrame.get(); }
+
+private:
+    // A failed first document takes its new frame with it; a later one leaves both as they were.
+    CDocument* FailedDocument(bool created);
+
+    UINT m_nIDResource;
+    const CRuntimeClass* m_pDocClass;
+    const CRuntimeClass* m_pFrameClass;
+    const CRuntimeClass* m_pViewClass;
+    std::unique_ptr<CDocument> m_pOnlyDoc;
+    std::unique_ptr<CFrameWnd> m_pFrame; // ends before the document its view shows
+};

@@ -1,0 +1,23 @@
+#include "startupservices.h"
+
+namespace {
+bool g_oleInitFails = false;
+}
+
+BOOL InitCommonControlsEx(const INITCOMMONCONTROLSEX*)
+{
+    return TRUE;
+}
+
+BOOL AfxOleInit()
+{
+    return g_oleInitFails ? FALSE : TRUE;
+}
+
+void AfxEnableControlContainer()
+{}
+
+void AfxSetOleInitFails(bool fails)
+{
+    g_oleInitFails = fails;
+}

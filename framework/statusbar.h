@@ -1,0 +1,34 @@
+#pragma once
+
+#include "wnd.h"
+
+#include <memory>
+#include <vector>
+
+class LockKeyState;
+class QLabel;
+
+// The frame's status bar: a message pane, then indicator panes that show their text while their
+// lock (Caps, Num, Scroll) is on.
+class CStatusBar : public CWnd
+{
+public:
+    CStatusBar();
+    ~CStatusBar() override;
+
+    BOOL Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID);
+    // The panes from left to right: ID_SEPARATOR for the message pane, then indicator string IDs.
+    // FALSE when an indicator has no string.
+    BOOL SetIndicators(const UINT* lpIDArray, int nIDCount);
+
+private:
+    void UpdateIndicators();
+
+    struct Indicator
+    {
+        UINT id;
+        QLabel* label;
+    };
+    std::vector<Indicator> m_indicators;
+    std::unique_ptr<LockKeyState> m_pLockKeys;
+};

@@ -1,0 +1,80 @@
+#include "toolbar.h"
+
+#include "framewnd.h"
+#include "resources.h"
+
+#include <QAction>
+#include <QImage>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+// The strip with its light grey, the background, made transparent.
+QImage TransparentStrip(const char* const* xpm)
+{
+    QImage strip = QImage(xpm).convertToFormat(QImage::Format_ARGB32);
+    const QRgb background = qRgb(192, 192, 192);
+    for (int y = 0; y < strip.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(strip.scanLine(y));
+        for (int x = 0; x < strip.width(); ++x) {
+            if (line[x] == background)
+                line[x] = qRgba(0, 0, 0, 0);
+        }
+    }
+    return strip;
+}
+} // namespace
+
+BOOL CToolBar::CreateEx(CFrameWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, const QMargins& borders, UINT nID)
+{
+    m_pFrame = pParentWnd;
+    m_dwCtrlStyle = dwCtrlStyle;
+    m_dwStyle = dwStyle;
+    auto* toolBar = new QToolBar(pParentWnd->GetSafeHwnd());
+    toolBar->setObjectName(QString::number(nID));
+    toolBar->setContentsMargins(borders);
+    toolBar->setMovable(dwStyle & CBRS_GRIPPER);
+    toolBar->setFloatable(false);
+    toolBar->setAllowedAreas(Qt::NoToolBarArea);
+    toolBar->setVisible(dwStyle & WS_VISIBLE);
+    Attach(toolBar, static_cast<int>(nID));
+    return TRUE;
+}
+
+BOOL CToolBar::LoadToolBar(UINT nIDResource)
+{
+    const ToolbarTemplate* resource = AfxFindToolbar(nIDResource);
+    if (!resource)
+        return FALSE;
+    auto* toolBar = static_cast<QToolBar*>(GetSafeHwnd());
+    toolBar->setIconSize(QSize(resource->buttonWidth, resource->buttonHeight));
+    const QImage strip = TransparentStrip(resource->bitmap);
+    int image = 0;
+    for (const UINT id : resource->buttons) {
+        if (id == ID_SEPARATOR) {
+            toolBar->addSeparator();
+            continue;
+        }
+        QAction* action = m_pFrame->MakeCommandAction(id, toolBar);
+        // The prompt's second part is the button's short name: its tooltip.
+        action->setText(AfxLoadString(id).section(u'\n', 1, 1));
+        const QRect cell(image++ * resource->buttonWidth, 0, resource->buttonWidth, resource->buttonHeight);
+        action->setIcon(QIcon(QPixmap::fromImage(strip.copy(cell))));
+        toolBar->addAction(action);
+        if (auto* button = qobject_cast<QToolButton*>(toolBar->widgetForAction(action)))
+            button->setAutoRaise(m_dwCtrlStyle & TBSTYLE_FLAT);
+    }
+    return TRUE;
+}
+
+void CToolBar::EnableDocking(DWORD dwDockStyle)
+{
+    Qt::ToolBarAreas areas;
+    areas.setFlag(Qt::LeftToolBarArea, dwDockStyle & CBRS_ALIGN_LEFT);
+    areas.setFlag(Qt::TopToolBarArea, dwDockStyle & CBRS_ALIGN_TOP);
+    areas.setFlag(Qt::RightToolBarArea, dwDockStyle & CBRS_ALIGN_RIGHT);
+    areas.setFlag(Qt::BottomToolBarArea, dwDockStyle & CBRS_ALIGN_BOTTOM);
+    auto* toolBar = static_cast<QToolBar*>(GetSafeHwnd());
+    toolBar->setAllowedAreas(areas);
+    toolBar->setFloatable(areas != Qt::NoToolBarArea);
+}

@@ -1,0 +1,13 @@
+#include "trace.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+void AfxTrace(const char* format, ...)
+{
+    va_list arguments;
+    va_start(arguments, format);
+    std::vfprintf(stderr, format, arguments);
+    va_end(arguments);
+    std::fflush(stderr);
+}

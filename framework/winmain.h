@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QStringList>
+
+class CWinApp;
+struct ResourceModule;
+
+// Gives the application its name (when it has none) and its command line, as the entry does
+// before InitInstance.
+void AfxWinInit(CWinApp* pApp, const QStringList& arguments);
+
+// The framework's entry: answers --version, starts Qt with its French texts, then runs the
+// application object's InitInstance and, when that succeeds, the message loop until the main
+// window closes. Returns the process's exit status.
+int AfxWinMain(int argc, char* argv[], const ResourceModule& resources);

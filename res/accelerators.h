@@ -1,0 +1,6 @@
+#pragma once
+
+#include "resources.h"
+
+// The accelerator table IDR_MAINFRAME.
+extern const AcceleratorTable mainAccelerators;

@@ -1,0 +1,50 @@
+#include "mainmenu.h"
+
+#include "resource.h"
+
+namespace {
+const MenuItemTemplate kSeparator{"", 0, MF_SEPARATOR, {}};
+}
+
+// "Fichier récent" holds the place of the recent-file list: grayed while the list is empty.
+const MenuTemplate mainMenu{
+    IDR_MAINFRAME,
+    {
+        {"&Fichier",
+         0,
+         0,
+         {
+             {"&Nouveau\tCtrl+N", ID_FILE_NEW, 0, {}},
+             {"&Ouvrir...\tCtrl+O", ID_FILE_OPEN, 0, {}},
+             {"&Enregistrer\tCtrl+S", ID_FILE_SAVE, 0, {}},
+             {"Enregistrer &sous...", ID_FILE_SAVE_AS, 0, {}},
+             kSeparator,
+             {"Fichier récent", ID_FILE_MRU_FILE1, MF_GRAYED, {}},
+             kSeparator,
+             {"&quitter", ID_APP_EXIT, 0, {}},
+         }},
+        {"&Edition",
+         0,
+         0,
+         {
+             {"&Annuler\tCtrl+Z", ID_EDIT_UNDO, 0, {}},
+             kSeparator,
+             {"&Couper\tCtrl+X", ID_EDIT_CUT, 0, {}},
+             {"C&opier\tCtrl+C", ID_EDIT_COPY, 0, {}},
+             {"Co&ller\tCtrl+V", ID_EDIT_PASTE, 0, {}},
+         }},
+        {"&Affichage",
+         0,
+         0,
+         {
+             {"&barre d'outils", ID_VIEW_TOOLBAR, 0, {}},
+             {"&barre d'état", ID_VIEW_STATUS_BAR, 0, {}},
+         }},
+        {"&Aide",
+         0,
+         0,
+         {
+             {"&À propos de Carrelix...", ID_APP_ABOUT, 0, {}},
+         }},
+    },
+};

@@ -1,0 +1,6 @@
+#pragma once
+
+#include "resources.h"
+
+// The toolbar IDR_MAINFRAME and its image strip.
+extern const ToolbarTemplate mainToolbar;

@@ -1,0 +1,60 @@
+#include "stringtable.h"
+
+#include "resource.h"
+
+namespace {
+constexpr UINT AFX_IDS_SCSIZE = 61184;
+constexpr UINT AFX_IDS_SCMOVE = 61185;
+constexpr UINT AFX_IDS_SCMINIMIZE = 61186;
+constexpr UINT AFX_IDS_SCMAXIMIZE = 61187;
+constexpr UINT AFX_IDS_SCCLOSE = 61190;
+constexpr UINT AFX_IDS_SCRESTORE = 61202;
+constexpr char kOpenThisDocument[] = "Ouvrir ce document";
+} // namespace
+
+// clang-format off
+const std::vector<StringEntry> stringTable{
+    {IDP_OLE_INIT_FAILED, "Échec de l'initialisation d'OLE. Assurez-vous que vous utilisez la bonne version des bibliothèques OLE."},
+    {IDR_MAINFRAME, "Le Carrelix\n\nLe Carrelix\n\n\nLe Carrelix.Document\nLe Carrelix.Document"},
+    {AFX_IDS_APP_TITLE, "Le Carrelix"},
+    {AFX_IDS_IDLEMESSAGE, "Prêt"},
+    {ID_FILE_NEW, "Crée un nouveau document\nNouveau"},
+    {ID_FILE_OPEN, "Ouvre un document existant\nOuvrir"},
+    {ID_FILE_SAVE, "Enregistre le document actif\nEnregistrer"},
+    {ID_FILE_SAVE_AS, "Enregistre le document actif sous un nouveau nom\nEnregistrer sous"},
+    {ID_FILE_MRU_FILE1, kOpenThisDocument},
+    {ID_FILE_MRU_FILE1 + 1, kOpenThisDocument},
+    {ID_FILE_MRU_FILE1 + 2, kOpenThisDocument},
+    {ID_FILE_MRU_FILE1 + 3, kOpenThisDocument},
+    {ID_FILE_MRU_FILE1 + 4, kOpenThisDocument},
+    {ID_FILE_MRU_FILE1 + 5, kOpenThisDocument},
+    {ID_FILE_MRU_FILE1 + 6, kOpenThisDocument},
+    {ID_FILE_MRU_FILE1 + 7, kOpenThisDocument},
+    {ID_FILE_MRU_FILE1 + 8, kOpenThisDocument},
+    {ID_FILE_MRU_FILE1 + 9, kOpenThisDocument},
+    {ID_FILE_MRU_FILE1 + 10, kOpenThisDocument},
+    {ID_FILE_MRU_FILE1 + 11, kOpenThisDocument},
+    {ID_FILE_MRU_FILE1 + 12, kOpenThisDocument},
+    {ID_FILE_MRU_FILE1 + 13, kOpenThisDocument},
+    {ID_FILE_MRU_FILE1 + 14, kOpenThisDocument},
+    {ID_FILE_MRU_FILE16, kOpenThisDocument},
+    {ID_EDIT_COPY, "Copie la sélection et la place dans le Presse-papiers\nCopier"},
+    {ID_EDIT_CUT, "Coupe la sélection et la place dans le Presse-papiers\nCouper"},
+    {ID_EDIT_PASTE, "Insère le contenu du presse-papiers\nColler"},
+    {ID_EDIT_UNDO, "Annule la dernière action\nAnnuler"},
+    {ID_APP_ABOUT, "Affiche des informations concernant le programme, le numéro de version et le copyright\nÀ propos de"},
+    {ID_APP_EXIT, "Quitte l'application et demande si les documents doivent être enregistrés\nQuitter"},
+    {ID_INDICATOR_CAPS, "CAP"},
+    {ID_INDICATOR_NUM, "NUM"},
+    {ID_INDICATOR_SCRL, "SCRL"},
+    {ID_VIEW_TOOLBAR, "Affiche ou masque la barre d'outils\nActiver/Désactiver Barre d'outils"},
+    {ID_VIEW_STATUS_BAR, "Affiche ou masque la barre d'état\nActiver/Désactiver Barre d'état"},
+    // The window menu's prompts: the desktop's window manager draws that menu here and shows none.
+    {AFX_IDS_SCSIZE, "Modifie la taille de la fenêtre"},
+    {AFX_IDS_SCMOVE, "Modifie la position de la fenêtre"},
+    {AFX_IDS_SCMINIMIZE, "Affiche la fenêtre sous forme d'icône"},
+    {AFX_IDS_SCMAXIMIZE, "Affiche la fenêtre en plein écran"},
+    {AFX_IDS_SCCLOSE, "Ferme la fenêtre active et demande si les documents doivent être enregistrés"},
+    {AFX_IDS_SCRESTORE, "Restaure la fenêtre à sa taille normale"},
+};
+// clang-format on

@@ -1,0 +1,7 @@
+#include "carrelixresources.h"
+#include "winmain.h"
+
+int main(int argc, char* argv[])
+{
+    return AfxWinMain(argc, argv, CarrelixResources());
+}

@@ -1,0 +1,71 @@
+#include "appsession.h"
+
+#include "carrelixresources.h"
+#include "cellids.h"
+#include "framewnd.h"
+#include "messagebeep.h"
+#include "messagebox.h"
+#include "ninegridview.h"
+#include "startupservices.h"
+#include "winmain.h"
+
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QSettings>
+#include <QTest>
+
+AppSession::AppSession()
+{
+    AfxSetResourceHandle(&CarrelixResources());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
+    AfxSetMessageBoxHook([this](const QString& text, UINT type) {
+        messages.push_back({text, type});
+        return IDOK;
+    });
+    AfxSetMessageBeepHook([this](UINT) { ++beeps; });
+}
+
+AppSession::~AppSession()
+{
+    Stop();
+    AfxSetMessageBoxHook({});
+    AfxSetMessageBeepHook({});
+    AfxSetOleInitFails(false);
+}
+
+bool AppSession::Start(const QStringList& arguments)
+{
+    AfxWinInit(&theApp, QStringList{QStringLiteral("carrelix")} + arguments);
+    m_running = true;
+    if (!theApp.InitInstance())
+        return false;
+    Window()->activateWindow();
+    return QTest::qWaitForWindowActive(Window());
+}
+
+void AppSession::Stop()
+{
+    if (m_running)
+        theApp.ExitInstance();
+    m_running = false;
+}
+
+CFrameWnd* AppSession::Frame() const
+{
+    return dynamic_cast<CFrameWnd*>(theApp.m_pMainWnd);
+}
+
+QMainWindow* AppSession::Window() const
+{
+    return Frame() ? qobject_cast<QMainWindow*>(Frame()->GetSafeHwnd()) : nullptr;
+}
+
+CNinegridView* AppSession::View() const
+{
+    return Frame() ? dynamic_cast<CNinegridView*>(Frame()->GetActiveView()) : nullptr;
+}
+
+QLineEdit* AppSession::Cell(int row, int col) const
+{
+    return Window()->findChild<QLineEdit*>(QString::number(kCellIds[row][col]));
+}

@@ -1,0 +1,172 @@
+#include "appsession.h"
+#include "carrelixresources.h"
+#include "document.h"
+#include "framewnd.h"
+#include "ninegridview.h"
+#include "recentfilelist.h"
+#include "resource.h"
+#include "resources.h"
+#include "startupservices.h"
+#include "stdoutcapture.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+
+// Starting the program: the command line, the settings it keeps, and how start-up fails.
+class AppStartup : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_files;
+
+    QString MakeFile(const QString& name, const QByteArray& content = "version 01\r\r\n") const
+    {
+        QFile file(m_files.filePath(name));
+        if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+            qFatal("cannot write %s", qPrintable(file.fileName()));
+        return file.fileName();
+    }
+
+    static QStringList RecentFiles() { return theApp.GetRecentFileList()->Files(); }
+
+private slots:
+    void startsWithNewUntitledDocument()
+    {
+        AppSession session;
+        QVERIFY(session.Start());
+        QMainWindow* window = session.Window();
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->windowTitle(), QString("Sans titre - Le Carrelix"));
+        QCOMPARE(session.View()->GetDocument()->GetTitle(), QString("Sans titre"));
+        QVERIFY(session.View()->GetDocument()->GetPathName().isEmpty());
+        QCOMPARE(window->menuBar()->actions().size(), 4);
+        auto* toolBar = window->findChild<QToolBar*>("59392");
+        QVERIFY(toolBar && toolBar->isVisible());
+        QCOMPARE(window->toolBarArea(toolBar), Qt::TopToolBarArea);
+        QVERIFY(window->statusBar()->isVisible());
+        QCOMPARE(window->statusBar()->currentMessage(), QString("Prêt"));
+        QCOMPARE(QApplication::focusWidget(), session.Cell(0, 0));
+        QVERIFY(session.messages.empty());
+        QVERIFY(session.View()->m_bCellIdsBuilt);
+        QVERIFY(RecentFiles().isEmpty());
+    }
+
+    void startsWithFileNamedOnCommandLine()
+    {
+        const QString path = MakeFile("grille.txt");
+        AppSession session;
+        QVERIFY(session.Start({path}));
+        QCOMPARE(session.Window()->windowTitle(), QString("grille.txt - Le Carrelix"));
+        QCOMPARE(session.View()->GetDocument()->GetPathName(), path);
+        QCOMPARE(RecentFiles(), QStringList{path});
+        session.Stop();
+
+        QSettings settings(session.SettingsFolder() + "/Applications locales générées par AppWizard/Le Carrelix.conf",
+                           QSettings::IniFormat);
+        QCOMPARE(settings.value("Recent File List/File1").toString(), path);
+    }
+
+    void fileThatCannotBeOpenedEndsStartUp_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("missing") << "absent.txt";
+        QTest::newRow("folder") << ".";
+    }
+
+    void fileThatCannotBeOpenedEndsStartUp()
+    {
+        QFETCH(QString, name);
+        AppSession session;
+        QVERIFY(!session.Start({m_files.filePath(name)}));
+        QCOMPARE(session.messages.size(), size_t(1));
+        QVERIFY(session.messages[0].text.contains(QDir::toNativeSeparators(m_files.filePath(name))));
+        QVERIFY(!theApp.m_pMainWnd);
+    }
+
+    void oleFailureShowsOneMessageAndEndsStartUp()
+    {
+        AppSession session;
+        AfxSetOleInitFails(true);
+        QVERIFY(!session.Start());
+        QCOMPARE(session.messages.size(), size_t(1));
+        QCOMPARE(session.messages[0].text, QString("Échec de l'initialisation d'OLE. Assurez-vous que vous utilisez la "
+                                                   "bonne version des bibliothèques OLE."));
+        QCOMPARE(session.messages[0].type, MB_OK);
+        QVERIFY(!theApp.m_pMainWnd);
+        QVERIFY(!theApp.GetRecentFileList()); // no settings were loaded
+    }
+
+    void frameWithoutToolbarEndsStartUpWithTrace()
+    {
+        ResourceModule withoutToolbar = CarrelixResources();
+        withoutToolbar.toolbars.clear();
+        AppSession session;
+        AfxSetResourceHandle(&withoutToolbar);
+        const StdoutCapture err(STDERR_FILENO);
+        QVERIFY(!session.Start());
+        QCOMPARE(err.Bytes(), QByteArray("Impossible de cr\xE9"
+                                         "er toolbar\n"));
+        QVERIFY(!theApp.m_pMainWnd);
+        QVERIFY(session.messages.empty());
+    }
+
+    void recentFilesKeepFourNewestAndPersist()
+    {
+        QStringList paths;
+        for (int i = 1; i <= 5; ++i)
+            paths << MakeFile(QStringLiteral("g%1.txt").arg(i));
+        AppSession session;
+        QVERIFY(session.Start());
+        for (const QString& path : paths)
+            QVERIFY(theApp.OpenDocumentFile(path));
+        QVERIFY(theApp.OpenDocumentFile(paths[2])); // again: moves to the top
+        QCOMPARE(RecentFiles(), QStringList({paths[2], paths[4], paths[3], paths[1]}));
+        QCOMPARE(session.Window()->windowTitle(), QString("g3.txt - Le Carrelix"));
+        session.Stop();
+
+        QSettings settings(session.SettingsFolder() + "/Applications locales générées par AppWizard/Le Carrelix.conf",
+                           QSettings::IniFormat);
+        QCOMPARE(settings.value("Recent File List/File1").toString(), paths[2]);
+        QCOMPARE(settings.value("Recent File List/File4").toString(), paths[1]);
+        QVERIFY(!settings.contains("Recent File List/File5"));
+    }
+
+    void recentFileListIsReadAtStart()
+    {
+        AppSession session;
+        {
+            QSettings settings(session.SettingsFolder() +
+                                   "/Applications locales générées par AppWizard/Le Carrelix.conf",
+                               QSettings::IniFormat);
+            settings.setValue("Recent File List/File1", "/tmp/un.txt");
+            settings.setValue("Recent File List/File2", "/tmp/deux.txt");
+        }
+        QVERIFY(session.Start());
+        QCOMPARE(RecentFiles(), QStringList({"/tmp/un.txt", "/tmp/deux.txt"}));
+    }
+
+    void newDocumentAfterOpenIsUntitledAgainAndClearsGrid()
+    {
+        const QString path = MakeFile("grille.txt");
+        AppSession session;
+        QVERIFY(session.Start({path}));
+        session.View()->m_grid[2][2] = 7;
+        session.Cell(2, 2)->setText("7");
+        session.Frame()->ExecuteCommand(ID_FILE_NEW);
+        QCOMPARE(session.Window()->windowTitle(), QString("Sans titre - Le Carrelix"));
+        QVERIFY(session.View()->GetDocument()->GetPathName().isEmpty());
+        QCOMPARE(session.View()->m_grid[2][2], BYTE(0));
+        QCOMPARE(session.Cell(2, 2)->text(), QString());
+        QVERIFY(session.messages.empty());
+    }
+};
+
+QTEST_MAIN(AppStartup)
+#include "tst_appstartup.moc"

@@ -1,0 +1,380 @@
+#include "appsession.h"
+#include "cellids.h"
+#include "document.h"
+#include "framewnd.h"
+#include "ninegridview.h"
+#include "recentfilelist.h"
+#include "resource.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QStatusBar>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+struct ItemState
+{
+    QString text;
+    bool enabled;
+    bool checked;
+};
+} // namespace
+
+Q_DECLARE_METATYPE(std::vector<ItemState>)
+
+// The main window as the user meets it: menus, shortcut keys, toolbar, status bar, About box.
+class MainWindow : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<AppSession> m_session;
+
+    AppSession& S() { return *m_session; }
+    QMenu* Popup(int index) { return S().Window()->menuBar()->actions().at(index)->menu(); }
+    QToolBar* ToolBar() { return S().Window()->findChild<QToolBar*>("59392"); }
+    QToolButton* Button(UINT id)
+    {
+        return qobject_cast<QToolButton*>(
+            ToolBar()->widgetForAction(ToolBar()->findChild<QAction*>(QString::number(id))));
+    }
+    // Opens a pop-up as the user does, so that its items take their current state.
+    void Open(QMenu* menu)
+    {
+        menu->popup(S().Window()->geometry().center());
+        QTRY_VERIFY(menu->isVisible());
+    }
+    std::vector<ItemState> States(QMenu* menu)
+    {
+        std::vector<ItemState> states;
+        for (const QAction* action : menu->actions()) {
+            if (action->isVisible())
+                states.push_back(
+                    {action->isSeparator() ? "-" : action->text(), action->isEnabled(), action->isChecked()});
+        }
+        return states;
+    }
+    void Key(QKeySequence keys) { QTest::keySequence(QApplication::focusWidget(), keys); }
+    void Type(const QString& text)
+    {
+        for (const QChar c : text)
+            QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+    }
+
+private slots:
+    void init()
+    {
+        m_session = std::make_unique<AppSession>();
+        QVERIFY(m_session->Start());
+    }
+    void cleanup() { m_session.reset(); }
+
+    void menuBarHoldsFourPopupsInOrder()
+    {
+        QStringList titles;
+        for (const QAction* action : S().Window()->menuBar()->actions())
+            titles << action->text();
+        QCOMPARE(titles, QStringList({"&Fichier", "&Edition", "&Affichage", "&Aide"}));
+    }
+
+    void popupItemsTakeTheirStateWhenOpened_data()
+    {
+        QTest::addColumn<int>("popup");
+        QTest::addColumn<std::vector<ItemState>>("items");
+        QTest::newRow("Fichier") << 0
+                                 << std::vector<ItemState>{{"&Nouveau\tCtrl+N", true, false},
+                                                           {"&Ouvrir...\tCtrl+O", false, false},
+                                                           {"&Enregistrer\tCtrl+S", false, false},
+                                                           {"Enregistrer &sous...", true, false},
+                                                           {"-", true, false},
+                                                           {"Fichier récent", false, false},
+                                                           {"-", true, false},
+                                                           {"&quitter", true, false}};
+        QTest::newRow("Edition") << 1
+                                 << std::vector<ItemState>{{"&Annuler\tCtrl+Z", false, false},
+                                                           {"-", true, false},
+                                                           {"&Couper\tCtrl+X", false, false},
+                                                           {"C&opier\tCtrl+C", false, false},
+                                                           {"Co&ller\tCtrl+V", false, false}};
+        QTest::newRow("Affichage") << 2
+                                   << std::vector<ItemState>{{"&barre d'outils", true, true},
+                                                             {"&barre d'état", true, true}};
+        QTest::newRow("Aide") << 3 << std::vector<ItemState>{{"&À propos de Carrelix...", true, false}};
+    }
+
+    void popupItemsTakeTheirStateWhenOpened()
+    {
+        QFETCH(int, popup);
+        QFETCH(std::vector<ItemState>, items);
+        Open(Popup(popup));
+        const std::vector<ItemState> states = States(Popup(popup));
+        QCOMPARE(states.size(), items.size());
+        for (size_t i = 0; i < items.size(); ++i) {
+            QCOMPARE(states[i].text, items[i].text);
+            QCOMPARE(states[i].enabled, items[i].enabled);
+            QCOMPARE(states[i].checked, items[i].checked);
+        }
+    }
+
+    void recentFilesTakeThePlaceOfTheirItem()
+    {
+        QTemporaryDir folder;
+        QStringList paths;
+        for (const QString name : {"a.txt", "b & c.txt"}) {
+            QFile file(folder.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            paths << file.fileName();
+            QVERIFY(theApp.OpenDocumentFile(file.fileName()));
+        }
+        Open(Popup(0));
+        const std::vector<ItemState> states = States(Popup(0));
+        QCOMPARE(states.size(), size_t(9));
+        QCOMPARE(states[5].text, "&1 " + QDir::toNativeSeparators(paths[1]).replace("&", "&&"));
+        QCOMPARE(states[6].text, "&2 " + QDir::toNativeSeparators(paths[0]));
+        QVERIFY(states[5].enabled && states[6].enabled);
+        QCOMPARE(states[7].text, QString("-"));
+
+        // A recent file that has gone away is reported and leaves the list.
+        QVERIFY(QFile::remove(paths[0]));
+        Popup(0)->hide();
+        S().Frame()->ExecuteCommand(ID_FILE_MRU_FILE1 + 1);
+        QCOMPARE(S().messages.size(), size_t(1));
+        QCOMPARE(theApp.GetRecentFileList()->Files(), QStringList{paths[1]});
+        QCOMPARE(S().Window()->windowTitle(), QString("b & c.txt - Le Carrelix"));
+        S().Frame()->ExecuteCommand(ID_FILE_MRU_FILE1);
+        QCOMPARE(S().messages.size(), size_t(1));
+    }
+
+    void viewMenuShowsAndHidesBars_data()
+    {
+        QTest::addColumn<int>("item");
+        QTest::addColumn<QString>("bar");
+        QTest::newRow("toolbar") << 0 << "59392";
+        QTest::newRow("status bar") << 1 << "59393";
+    }
+
+    void viewMenuShowsAndHidesBars()
+    {
+        QFETCH(int, item);
+        QFETCH(QString, bar);
+        QWidget* widget = S().Window()->findChild<QWidget*>(bar, Qt::FindDirectChildrenOnly);
+        QVERIFY(widget && widget->isVisible());
+        for (const bool shown : {false, true}) {
+            Popup(2)->actions().at(item)->trigger();
+            QCOMPARE(widget->isVisible(), shown);
+            Open(Popup(2));
+            QCOMPARE(Popup(2)->actions().at(item)->isChecked(), shown);
+            Popup(2)->hide();
+        }
+    }
+
+    void toolbarButtonsFollowTheirCommands_data()
+    {
+        QTest::addColumn<UINT>("id");
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<QString>("tooltip");
+        QTest::addColumn<QString>("prompt");
+        QTest::newRow("new") << ID_FILE_NEW << true << "Nouveau"
+                             << "Crée un nouveau document";
+        QTest::newRow("cut") << ID_EDIT_CUT << false << "Couper"
+                             << "Coupe la sélection et la place dans le Presse-papiers";
+        QTest::newRow("copy") << ID_EDIT_COPY << false << "Copier"
+                              << "Copie la sélection et la place dans le Presse-papiers";
+        QTest::newRow("paste") << ID_EDIT_PASTE << false << "Coller"
+                               << "Insère le contenu du presse-papiers";
+        QTest::newRow("print") << ID_FILE_PRINT << false << ""
+                               << "";
+        QTest::newRow("about") << ID_APP_ABOUT << true << "À propos de"
+                               << "Affiche des informations concernant le programme, le numéro de version et le "
+                                  "copyright";
+    }
+
+    void toolbarButtonsFollowTheirCommands()
+    {
+        QFETCH(UINT, id);
+        QFETCH(bool, enabled);
+        QFETCH(QString, tooltip);
+        QFETCH(QString, prompt);
+        QToolButton* button = Button(id);
+        QVERIFY(button);
+        QCOMPARE(button->isEnabled(), enabled);
+        QCOMPARE(button->toolTip(), tooltip);
+        QCOMPARE(button->statusTip(), prompt);
+        QVERIFY(!button->icon().isNull());
+
+        QStatusBar* status = S().Window()->statusBar();
+        QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+        QApplication::sendEvent(button, &enter);
+        QCOMPARE(status->currentMessage(), prompt.isEmpty() ? QString("Prêt") : prompt);
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(button, &leave);
+        QCOMPARE(status->currentMessage(), QString("Prêt"));
+    }
+
+    void toolbarLaysOutTenPositions()
+    {
+        QStringList layout;
+        for (const QAction* action : ToolBar()->actions())
+            layout << (action->isSeparator() ? "|" : action->objectName());
+        QCOMPARE(layout,
+                 QStringList({"57600", "57601", "57603", "|", "57635", "57634", "57637", "|", "57607", "57664"}));
+        QCOMPARE(ToolBar()->iconSize(), QSize(16, 15));
+        QVERIFY(ToolBar()->isMovable());
+        QCOMPARE(ToolBar()->allowedAreas(), Qt::AllToolBarAreas);
+        // The strip's light grey is the background: transparent in every image, and gone.
+        for (const QAction* action : ToolBar()->actions()) {
+            if (action->isSeparator())
+                continue;
+            const QImage image = action->icon().pixmap(16, 15).toImage();
+            int transparent = 0;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    transparent += qAlpha(image.pixel(x, y)) == 0;
+                    QVERIFY(image.pixel(x, y) != qRgb(192, 192, 192));
+                }
+            }
+            QVERIFY(transparent > 0);
+        }
+    }
+
+    void menuItemPromptShowsWhileHighlighted()
+    {
+        QMenuBar* bar = S().Window()->menuBar();
+        bar->setActiveAction(bar->actions().at(0));
+        QTRY_VERIFY(Popup(0)->isVisible());
+        Popup(0)->setActiveAction(Popup(0)->actions().at(3));
+        QCOMPARE(S().Window()->statusBar()->currentMessage(),
+                 QString("Enregistre le document actif sous un nouveau nom"));
+        Popup(0)->hide();
+        QTRY_COMPARE(S().Window()->statusBar()->currentMessage(), QString("Prêt"));
+    }
+
+    void editKeysChangeNothingInACell_data()
+    {
+        QTest::addColumn<QKeySequence>("keys");
+        for (const char* keys : {"Ctrl+Z", "Ctrl+X", "Ctrl+C", "Ctrl+V", "Alt+Backspace", "Shift+Del", "Ctrl+Ins",
+                                 "Shift+Ins", "F6", "Shift+F6"})
+            QTest::newRow(keys) << QKeySequence(keys);
+    }
+
+    void editKeysChangeNothingInACell()
+    {
+        QFETCH(QKeySequence, keys);
+        QTest::keyClicks(S().Cell(4, 4), "5");
+        S().Cell(4, 4)->setFocus();
+        S().Cell(4, 4)->selectAll();
+        QGuiApplication::clipboard()->setText("7");
+        Key(keys);
+        QCOMPARE(S().Cell(4, 4)->text(), QString("5"));
+        QCOMPARE(S().Cell(4, 4)->selectedText(), QString("5"));
+        QCOMPARE(S().View()->m_grid[4][4], BYTE(5));
+        QCOMPARE(QApplication::focusWidget(), S().Cell(4, 4));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("7"));
+        QCOMPARE(S().beeps, 0);
+    }
+
+    void newDocumentKeyClearsGridFromInsideACell()
+    {
+        Type("12");
+        QCOMPARE(S().View()->m_grid[0][1], BYTE(2));
+        S().Window()->resize(S().Window()->size() + QSize(120, 80));
+        Key(QKeySequence("Ctrl+N"));
+        QCOMPARE(S().View()->m_grid[0][0], BYTE(0));
+        QCOMPARE(S().View()->m_grid[0][1], BYTE(0));
+        QCOMPARE(S().Cell(0, 1)->text(), QString());
+        QVERIFY(S().messages.empty());
+        const QWidget* form = static_cast<QWidget*>(S().Cell(0, 0)->parent());
+        QTRY_COMPARE(S().View()->GetSafeHwnd()->size(), form->size());
+    }
+
+    void quitClosesTheWindowWithoutQuestion()
+    {
+        QTest::keyClicks(S().Cell(0, 0), "9");
+        Popup(0)->actions().last()->trigger();
+        QVERIFY(!S().Window()->isVisible());
+        QVERIFY(S().messages.empty());
+    }
+
+    void aboutBoxEndsThreeWays_data()
+    {
+        QTest::addColumn<int>("way");
+        QTest::newRow("OK button") << 0;
+        QTest::newRow("Escape") << 1;
+        QTest::newRow("close box") << 2;
+    }
+
+    void aboutBoxEndsThreeWays()
+    {
+        QFETCH(int, way);
+        QTest::keyClicks(S().Cell(3, 3), "4");
+        bool checked = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            // A failed check must not leave the modal box waiting for ever.
+            const auto closeAnyway = qScopeGuard([box] {
+                if (box->isVisible())
+                    box->done(QDialog::Rejected);
+            });
+            QCOMPARE(box->windowTitle(), QString("À propos de Carrelix"));
+            QStringList texts;
+            for (const QLabel* label : box->findChildren<QLabel*>())
+                texts << (label->pixmap().isNull() ? label->text() : "icon");
+            QCOMPARE(texts.size(), 3);
+            QCOMPARE(texts[0], QString("icon"));
+            QCOMPARE(texts[1], QString("Carrelix Version 1.0.1\nUn utilitaire pour SuDoku"));
+            auto* ok = box->findChild<QPushButton*>("1");
+            QVERIFY(ok && ok->isDefault());
+            QCOMPARE(ok->text(), QString("OK"));
+            checked = true;
+            if (way == 0)
+                QTest::mouseClick(ok, Qt::LeftButton);
+            else if (way == 1)
+                QTest::keyClick(box, Qt::Key_Escape);
+            else
+                box->close();
+        });
+        S().Frame()->ExecuteCommand(ID_APP_ABOUT);
+        QVERIFY(checked);
+        QVERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(S().View()->m_grid[3][3], BYTE(4));
+        QCOMPARE(S().Cell(3, 3)->text(), QString("4"));
+        QCOMPARE(S().Window()->windowTitle(), QString("Sans titre - Le Carrelix"));
+    }
+
+    void windowIconHoldsThreeTransparentSizes()
+    {
+        const QIcon icon = S().Window()->windowIcon();
+        for (const int size : {16, 32, 48}) {
+            const QImage image = icon.pixmap(size, size).toImage();
+            QCOMPARE(image.size(), QSize(size, size));
+            QCOMPARE(qAlpha(image.pixel(size - 1, 0)), 0);
+        }
+    }
+
+    void capsLockIndicatorFollowsTheKey()
+    {
+        auto* caps = S().Window()->statusBar()->findChild<QLabel*>("59137");
+        QVERIFY(caps);
+        QCOMPARE(caps->text(), QString());
+        QTest::keyClick(S().Cell(0, 0), Qt::Key_CapsLock);
+        QCOMPARE(caps->text(), QString("CAP"));
+        QTest::keyClick(S().Cell(0, 0), Qt::Key_CapsLock);
+        QCOMPARE(caps->text(), QString());
+    }
+};
+
+QTEST_MAIN(MainWindow)
+#include "tst_mainwindow.moc"
