@@ -2,6 +2,8 @@
 
 #include "wintypes.h"
 
+#include <QString>
+
 class QIODevice;
 
 // What a document's Serialize reads its content from, or writes it to: an open file.
@@ -16,7 +18,12 @@ public:
     BOOL IsLoading() const { return m_nMode == load; }
     QIODevice* GetFile() const { return m_pFile; }
 
+    // Serialize tells the framework that the content could not be read or written, and why.
+    void SetError(const QString& reason) { m_strError = reason; }
+    const QString& GetError() const { return m_strError; }
+
 private:
     QIODevice* m_pFile;
     UINT m_nMode;
+    QString m_strError;
 };

@@ -4,6 +4,7 @@
 #include "filedialog.h"
 #include "framewnd.h"
 #include "messagebox.h"
+#include "regularfile.h"
 #include "stdcommands.h"
 #include "view.h"
 #include "winapp.h"
@@ -13,17 +14,6 @@
 #include <QSaveFile>
 
 namespace {
-// Only regular files are documents: reading a FIFO or a device could wait for ever.
-QString NotRegularFileReason(const QString& pathName)
-{
-    const QFileInfo info(pathName);
-    if (!info.exists())
-        return QStringLiteral("le fichier n'existe pas");
-    if (!info.isFile())
-        return QStringLiteral("ce n'est pas un fichier ordinaire");
-    return {};
-}
-
 void ReportFileError(const QString& what, const QString& pathName, const QString& reason)
 {
     AfxMessageBox(QStringLiteral("%1 « %2 » : %3.").arg(what, QDir::toNativeSeparators(pathName), reason),
@@ -53,17 +43,18 @@ BOOL CDocument::OnNewDocument()
 
 BOOL CDocument::OnOpenDocument(const QString& pathName)
 {
-    QString reason = NotRegularFileReason(pathName);
     QFile file(pathName);
-    if (reason.isEmpty() && !file.open(QIODevice::ReadOnly))
-        reason = file.errorString();
+    QString reason = AfxOpenRegularFile(file);
+    if (reason.isEmpty()) {
+        DeleteContents();
+        CArchive ar(&file, CArchive::load);
+        Serialize(ar);
+        reason = ar.GetError();
+    }
     if (!reason.isEmpty()) {
         ReportFileError(QStringLiteral("Impossible d'ouvrir le document"), pathName, reason);
         return FALSE;
     }
-    DeleteContents();
-    CArchive ar(&file, CArchive::load);
-    Serialize(ar);
     SetModifiedFlag(FALSE);
     return TRUE;
 }
@@ -80,7 +71,10 @@ BOOL CDocument::OnSaveDocument(const QString& pathName)
     if (reason.isEmpty()) {
         CArchive ar(&file, CArchive::store);
         Serialize(ar);
-        if (!file.commit())
+        reason = ar.GetError();
+        if (!reason.isEmpty())
+            file.cancelWriting();
+        else if (!file.commit())
             reason = file.errorString();
     }
     if (!reason.isEmpty()) {

@@ -1,6 +1,7 @@
 #include "ninegridview.h"
 
 #include "framewnd.h"
+#include "gridfile.h"
 #include "gridform.h"
 #include "messagebeep.h"
 #include "resource.h"
@@ -26,12 +27,15 @@ const AFX_MSGMAP* CNinegridView::GetMessageMap() const
     return GetThisMessageMap();
 }
 
-// Every cell of the form reports its text changes to OnEnChangeCell.
+// Save and Open are the view's; every cell of the form reports its text changes to OnEnChangeCell.
 const AFX_MSGMAP* CNinegridView::GetThisMessageMap()
 {
     static const AFX_MSGMAP map{
         &CFormView::GetThisMessageMap, [] {
-            std::vector<AFX_MSGMAP_ENTRY> entries;
+            std::vector<AFX_MSGMAP_ENTRY> entries{
+                MapCommand(ID_FILE_SAVE, &CNinegridView::OnFileSave),
+                MapCommand(ID_FILE_OPEN, &CNinegridView::OnFileOpen),
+            };
             for (const DialogItemTemplate& cell : gridFormTemplate.items)
                 entries.push_back(MapNotify(EN_CHANGE, static_cast<UINT>(cell.id), &CNinegridView::OnEnChangeCell));
             return entries;
@@ -112,6 +116,7 @@ bool CNinegridView::SetCellValue(UINT id, BYTE value)
 }
 
 // The first update maps the cells; every later one (File > New) empties the grid and keeps the map.
+// A grid that the framework read from the document's file is shown instead of an empty one.
 void CNinegridView::OnInitialUpdate()
 {
     CFormView::OnInitialUpdate();
@@ -120,8 +125,49 @@ void CNinegridView::OnInitialUpdate()
     ResizeParentToFit(TRUE);
     if (!m_bCellIdsBuilt)
         BuildCellMap();
-    else
+    else if (!m_gridToShow)
         ClearGrid();
+    if (m_gridToShow) {
+        ShowGridBlock(m_gridToShow->data());
+        m_gridToShow.reset();
+    }
+}
+
+void CNinegridView::OnFileSave()
+{
+    char szData[kGridBlockSize];
+    BuildGridBlock(m_grid, szData);
+    WriteGridFile(szData);
+}
+
+void CNinegridView::OnFileOpen()
+{
+    char szData[kGridBlockSize];
+    if (OpenGridFile(szData))
+        ShowGridBlock(szData);
+}
+
+// The file's digits stand as they are, without the rules: a grid may hold a digit twice.
+void CNinegridView::ShowGridBlock(const char szData[kGridBlockSize])
+{
+    g_bSuppressCellChange = true;
+    for (int i = 0; i < 9; ++i) {
+        for (int j = 0; j < 9; ++j) {
+            const BYTE value = GridBlockValue(szData, i, j);
+            if (value != 0)
+                SetDlgItemInt(static_cast<int>(m_cellIds[i][j]), value);
+            else
+                SetDlgItemText(static_cast<int>(m_cellIds[i][j]), "");
+            m_grid[i][j] = value;
+        }
+    }
+    g_bSuppressCellChange = false;
+}
+
+void CNinegridView::SetGridToShow(const char szData[kGridBlockSize])
+{
+    m_gridToShow.emplace();
+    std::copy(szData, szData + kGridBlockSize, m_gridToShow->begin());
 }
 
 // Walks the form's tab order from control 1000: the k-th tab stop is the cell of position k, row by

@@ -1,6 +1,10 @@
 #pragma once
 
 #include "formview.h"
+#include "gridtext.h"
+
+#include <array>
+#include <optional>
 
 // True exactly while the program itself writes cell texts: the change notifications that those
 // writes raise are not the user's edits and are ignored.
@@ -24,11 +28,18 @@ public:
     // Stores value in the cell with this control ID if the rules allow it there.
     bool SetCellValue(UINT id, BYTE value);
 
+    // Puts a grid read from a file into the cells and the grid, as it stands in the file.
+    void ShowGridBlock(const char szData[kGridBlockSize]);
+    // A grid read for a document that the framework opens: the next initial update shows it.
+    void SetGridToShow(const char szData[kGridBlockSize]);
+
     BYTE m_grid[9][9];    // 0 for an empty cell, else the digit 1..9; [row][col], row 0 at the top
     bool m_bCellIdsBuilt; // m_cellIds has been built from the form
     UINT m_cellIds[9][9]; // the control ID of the cell at [row][col]; all bits set for none
 
 protected:
+    void OnFileSave();
+    void OnFileOpen();
     void OnEnChangeCell(UINT nID);
     void OnCellChange(int ctrlId);
 
@@ -38,6 +49,8 @@ private:
     void FocusCell(int ctrlId);
     void FocusNextCell(int ctrlId);
     void ShowStoredValue(int ctrlId);
+
+    std::optional<std::array<char, kGridBlockSize>> m_gridToShow;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -2,6 +2,7 @@
 #include "carrelixresources.h"
 #include "document.h"
 #include "framewnd.h"
+#include "gridbytes.h"
 #include "ninegridview.h"
 #include "recentfilelist.h"
 #include "resource.h"
@@ -10,6 +11,9 @@
 #include "stdoutcapture.h"
 
 #include <QFile>
+
+#include <sys/stat.h>
+
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -26,7 +30,7 @@ class AppStartup : public QObject
 private:
     QTemporaryDir m_files;
 
-    QString MakeFile(const QString& name, const QByteArray& content = "version 01\r\r\n") const
+    QString MakeFile(const QString& name, const QByteArray& content = SampleGridFile()) const
     {
         QFile file(m_files.filePath(name));
         if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
@@ -66,6 +70,12 @@ private slots:
         QCOMPARE(session.Window()->windowTitle(), QString("grille.txt - Le Carrelix"));
         QCOMPARE(session.View()->GetDocument()->GetPathName(), path);
         QCOMPARE(RecentFiles(), QStringList{path});
+        for (int i = 0; i < 9; ++i) {
+            QCOMPARE(session.View()->m_grid[i][i], BYTE(i + 1));
+            QCOMPARE(session.Cell(i, i)->text(), QString::number(i + 1));
+            QCOMPARE(session.View()->m_grid[i][(i + 1) % 9], BYTE(0));
+        }
+        QCOMPARE(session.beeps, 0);
         session.Stop();
 
         QSettings settings(session.SettingsFolder() + "/Applications locales générées par AppWizard/Le Carrelix.conf",
@@ -76,13 +86,23 @@ private slots:
     void fileThatCannotBeOpenedEndsStartUp_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::newRow("missing") << "absent.txt";
-        QTest::newRow("folder") << ".";
+        QTest::addColumn<QByteArray>("content"); // written to the file first, unless null
+        QTest::newRow("missing") << "absent.txt" << QByteArray();
+        QTest::newRow("folder") << "." << QByteArray();
+        QTest::newRow("empty file") << "vide.txt" << QByteArray("");
+        QTest::newRow("no grid") << "texte.txt" << QByteArray("Ceci n'est pas une grille.\n");
+        QTest::newRow("cut short") << "court.txt" << SampleGridFile().left(13 + 7 * 21);
+        QTest::newRow("fifo without writer") << "fifo" << QByteArray();
     }
 
     void fileThatCannotBeOpenedEndsStartUp()
     {
         QFETCH(QString, name);
+        QFETCH(QByteArray, content);
+        if (!content.isNull())
+            MakeFile(name, content);
+        if (name == "fifo" && !QFile::exists(m_files.filePath(name)))
+            QCOMPARE(mkfifo(QFile::encodeName(m_files.filePath(name)).constData(), 0600), 0);
         AppSession session;
         QVERIFY(!session.Start({m_files.filePath(name)}));
         QCOMPARE(session.messages.size(), size_t(1));

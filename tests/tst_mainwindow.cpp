@@ -2,6 +2,7 @@
 #include "cellids.h"
 #include "document.h"
 #include "framewnd.h"
+#include "gridbytes.h"
 #include "ninegridview.h"
 #include "recentfilelist.h"
 #include "resource.h"
@@ -95,8 +96,8 @@ private slots:
         QTest::addColumn<std::vector<ItemState>>("items");
         QTest::newRow("Fichier") << 0
                                  << std::vector<ItemState>{{"&Nouveau\tCtrl+N", true, false},
-                                                           {"&Ouvrir...\tCtrl+O", false, false},
-                                                           {"&Enregistrer\tCtrl+S", false, false},
+                                                           {"&Ouvrir...\tCtrl+O", true, false},
+                                                           {"&Enregistrer\tCtrl+S", true, false},
                                                            {"Enregistrer &sous...", true, false},
                                                            {"-", true, false},
                                                            {"Fichier récent", false, false},
@@ -135,6 +136,8 @@ private slots:
         for (const QString name : {"a.txt", "b & c.txt"}) {
             QFile file(folder.filePath(name));
             QVERIFY(file.open(QIODevice::WriteOnly));
+            QVERIFY(file.write(SampleGridFile()) == 202);
+            file.close();
             paths << file.fileName();
             QVERIFY(theApp.OpenDocumentFile(file.fileName()));
         }
