@@ -64,11 +64,11 @@ BOOL RunFileDialog(OPENFILENAMEA* lpofn, QFileDialog::AcceptMode mode)
     if (lpofn->lpstrFile && !lpofn->lpstrFile->empty())
         dialog.selectFile(QString::fromStdString(*lpofn->lpstrFile));
 
-    const bool chosen = AfxRunFileDialog(dialog) == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+    const QString chosen = AfxRunFileDialog(dialog);
     g_dialogOpen = false;
-    if (!chosen || !lpofn->lpstrFile)
+    if (chosen.isEmpty() || !lpofn->lpstrFile)
         return FALSE;
-    *lpofn->lpstrFile = dialog.selectedFiles().constFirst().toStdString();
+    *lpofn->lpstrFile = chosen.toStdString();
     return TRUE;
 }
 } // namespace

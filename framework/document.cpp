@@ -72,10 +72,11 @@ BOOL CDocument::OnSaveDocument(const QString& pathName)
         CArchive ar(&file, CArchive::store);
         Serialize(ar);
         reason = ar.GetError();
+        // The flush comes first: Qt's commit would miss an error of the last buffered write.
+        if (reason.isEmpty() && (!file.flush() || !file.commit()))
+            reason = file.errorString();
         if (!reason.isEmpty())
             file.cancelWriting();
-        else if (!file.commit())
-            reason = file.errorString();
     }
     if (!reason.isEmpty()) {
         ReportFileError(QStringLiteral("Impossible d'enregistrer le document"), pathName, reason);
@@ -124,9 +125,9 @@ BOOL CDocument::DoSave(const QString& pathName, BOOL bReplace)
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setNameFilter(QStringLiteral("Tous les fichiers (*)"));
         dialog.selectFile(m_strPathName.isEmpty() ? m_strTitle : m_strPathName);
-        if (AfxRunFileDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        newName = AfxRunFileDialog(dialog);
+        if (newName.isEmpty())
             return FALSE;
-        newName = dialog.selectedFiles().constFirst();
     }
     if (!OnSaveDocument(newName))
         return FALSE;

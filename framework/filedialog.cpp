@@ -3,19 +3,21 @@
 #include <QFileDialog>
 
 namespace {
-std::function<int(QFileDialog&)>& FileDialogHook()
+std::function<QString(QFileDialog&)>& FileDialogHook()
 {
-    static std::function<int(QFileDialog&)> hook;
+    static std::function<QString(QFileDialog&)> hook;
     return hook;
 }
 } // namespace
 
-int AfxRunFileDialog(QFileDialog& dialog)
+QString AfxRunFileDialog(QFileDialog& dialog)
 {
-    return FileDialogHook() ? FileDialogHook()(dialog) : dialog.exec();
+    if (FileDialogHook())
+        return FileDialogHook()(dialog);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
-void AfxSetFileDialogHook(std::function<int(QFileDialog&)> hook)
+void AfxSetFileDialogHook(std::function<QString(QFileDialog&)> hook)
 {
     FileDialogHook() = std::move(hook);
 }

@@ -1,12 +1,14 @@
 #pragma once
 
+#include <QString>
+
 #include <functional>
 
 class QFileDialog;
 
-// Runs a file dialog modally; returns QDialog::Accepted when the user chose a file.
-int AfxRunFileDialog(QFileDialog& dialog);
+// Runs a file dialog modally; returns the full path of the file the user chose, or an empty string.
+QString AfxRunFileDialog(QFileDialog& dialog);
 
-// For tests: the hook gets each file dialog, set up but not shown, and answers for the user (it may
-// also run the dialog itself); an empty hook restores the dialogs.
-void AfxSetFileDialogHook(std::function<int(QFileDialog&)> hook);
+// For tests: the hook gets each file dialog, set up but not shown, and answers for the user with a
+// path or an empty string (it may also run the dialog itself); an empty hook restores the dialogs.
+void AfxSetFileDialogHook(std::function<QString(QFileDialog&)> hook);

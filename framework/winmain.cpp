@@ -10,6 +10,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 
@@ -21,6 +22,11 @@ void PrintVersion(const VersionInfo& version)
                 version.productVersionText, v[0], v[1], v[2], v[3], version.fileDescription);
 }
 } // namespace
+
+void AfxIgnoreFileSizeSignal()
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+}
 
 void AfxWinInit(CWinApp* pApp, const QStringList& arguments)
 {
@@ -43,6 +49,7 @@ int AfxWinMain(int argc, char* argv[], const ResourceModule& resources)
         return 1;
     }
 
+    AfxIgnoreFileSizeSignal();
     QApplication qtApp(argc, argv);
     // The standard dialogs, message-box buttons and context menus speak French like the rest.
     QTranslator qtTranslator;

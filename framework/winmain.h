@@ -9,6 +9,10 @@ struct ResourceModule;
 // before InitInstance.
 void AfxWinInit(CWinApp* pApp, const QStringList& arguments);
 
+// A write past the process's file-size limit then fails with an error that the program reports,
+// instead of the signal SIGXFSZ ending the process.
+void AfxIgnoreFileSizeSignal();
+
 // The framework's entry: answers --version, starts Qt with its French texts, then runs the
 // application object's InitInstance and, when that succeeds, the message loop until the main
 // window closes. Returns the process's exit status.

@@ -101,7 +101,9 @@ bool SaveGridFile(const char szData[kGridBlockSize], const std::string& path)
     const int written = WriteGridBlock(file, szData);
     std::printf("Wrote %d items\n", written);
     std::fflush(stdout);
-    if (written != kGridBlockSize || !file.commit()) {
+    // The flush comes first: Qt's commit would miss an error of the last buffered write and put an
+    // incomplete file in place of the old one.
+    if (written != kGridBlockSize || !file.flush() || !file.commit()) {
         const QString reason = file.errorString();
         file.cancelWriting();
         ReportFailure(QStringLiteral("La grille n'a pas pu être enregistrée dans"), path,

@@ -7,10 +7,14 @@ StdoutCapture::StdoutCapture(int fd) : m_file(std::tmpfile()), m_fd(fd)
     dup2(fileno(m_file), m_fd);
 }
 
+// What was caught goes on to where it was meant to go: a failure that QtTest reported meanwhile
+// must not be lost.
 StdoutCapture::~StdoutCapture()
 {
-    std::fflush(nullptr);
+    const QByteArray caught = Bytes();
     dup2(m_savedFd, m_fd);
+    if (write(m_fd, caught.constData(), static_cast<size_t>(caught.size())) < 0)
+        std::perror("StdoutCapture");
     close(m_savedFd);
     std::fclose(m_file);
 }

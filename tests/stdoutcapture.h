@@ -6,7 +6,8 @@
 
 #include <unistd.h>
 
-// Catches everything written to the process's standard output (or error) while it lives, byte for byte.
+// Catches everything written to the process's standard output (or error) while it lives, byte for
+// byte, and passes it on when it ends.
 class StdoutCapture
 {
 public:
