@@ -28,6 +28,16 @@ void AfxIgnoreFileSizeSignal()
     std::signal(SIGXFSZ, SIG_IGN);
 }
 
+bool AfxLoadQtTranslations()
+{
+    static QTranslator translator;
+    if (!translator.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return false;
+    QCoreApplication::installTranslator(&translator);
+    return true;
+}
+
 void AfxWinInit(CWinApp* pApp, const QStringList& arguments)
 {
     if (pApp->m_pszAppName.isEmpty())
@@ -51,12 +61,7 @@ int AfxWinMain(int argc, char* argv[], const ResourceModule& resources)
 
     AfxIgnoreFileSizeSignal();
     QApplication qtApp(argc, argv);
-    // The standard dialogs, message-box buttons and context menus speak French like the rest.
-    QTranslator qtTranslator;
-    if (qtTranslator.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTranslator);
-    else
+    if (!AfxLoadQtTranslations())
         AfxTrace("Qt's French translations (qtbase_fr.qm) were not found\n");
 
     CWinApp* app = AfxGetApp();

@@ -13,6 +13,10 @@ void AfxWinInit(CWinApp* pApp, const QStringList& arguments);
 // instead of the signal SIGXFSZ ending the process.
 void AfxIgnoreFileSizeSignal();
 
+// Loads Qt's own French texts, so that the standard dialogs, message-box buttons and context menus
+// speak French like the rest; false when they are not installed.
+bool AfxLoadQtTranslations();
+
 // The framework's entry: answers --version, starts Qt with its French texts, then runs the
 // application object's InitInstance and, when that succeeds, the message loop until the main
 // window closes. Returns the process's exit status.

@@ -9,6 +9,7 @@
 #include "resources.h"
 #include "startupservices.h"
 #include "stdoutcapture.h"
+#include "winmain.h"
 
 #include <QFile>
 
@@ -108,6 +109,13 @@ private slots:
         QCOMPARE(session.messages.size(), size_t(1));
         QVERIFY(session.messages[0].text.contains(QDir::toNativeSeparators(m_files.filePath(name))));
         QVERIFY(!theApp.m_pMainWnd);
+    }
+
+    void qtSpeaksFrenchToo()
+    {
+        QVERIFY(AfxLoadQtTranslations());
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Annuler"));
+        QCOMPARE(QCoreApplication::translate("QLineEdit", "&Paste"), QString("Co&ller"));
     }
 
     void oleFailureShowsOneMessageAndEndsStartUp()
