@@ -2,6 +2,7 @@
 
 #include "framewnd.h"
 #include "resources.h"
+#include "toolpalette.h"
 
 #include <QAction>
 #include <QImage>
@@ -37,6 +38,8 @@ BOOL CToolBar::CreateEx(CFrameWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle,
     toolBar->setFloatable(false);
     toolBar->setAllowedAreas(Qt::NoToolBarArea);
     toolBar->setVisible(dwStyle & WS_VISIBLE);
+    if (dwStyle & CBRS_SIZE_DYNAMIC)
+        new ToolPalette(toolBar);
     Attach(toolBar, static_cast<int>(nID));
     return TRUE;
 }

@@ -10,6 +10,8 @@ class CFrameWnd;
 // The frame's toolbar: buttons for commands, with images from one strip; a gripper to drag it to
 // another edge or away to float. A button shows its command's short name as tooltip and its prompt
 // in the status bar while the pointer rests on it (the bar is made with CBRS_TOOLTIPS | CBRS_FLYBY).
+// Made with CBRS_SIZE_DYNAMIC, the floating bar can be reshaped by its right or bottom edge: its
+// buttons wrap into as many rows as its width needs.
 class CToolBar : public CWnd
 {
 public:
