@@ -15,7 +15,6 @@ public:
     CArchive(QIODevice* pFile, UINT nMode) : m_pFile(pFile), m_nMode(nMode) {}
 
     BOOL IsStoring() const { return m_nMode == store; }
-    BOOL IsLoading() const { return m_nMode == load; }
     QIODevice* GetFile() const { return m_pFile; }
 
     // Serialize tells the framework that the content could not be read or written, and why.

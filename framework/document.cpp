@@ -35,9 +35,7 @@ const AFX_MSGMAP* CDocument::GetThisMessageMap()
 
 BOOL CDocument::OnNewDocument()
 {
-    DeleteContents();
     m_strPathName.clear();
-    SetModifiedFlag(FALSE);
     return TRUE;
 }
 
@@ -46,7 +44,6 @@ BOOL CDocument::OnOpenDocument(const QString& pathName)
     QFile file(pathName);
     QString reason = AfxOpenRegularFile(file);
     if (reason.isEmpty()) {
-        DeleteContents();
         CArchive ar(&file, CArchive::load);
         Serialize(ar);
         reason = ar.GetError();
@@ -55,7 +52,6 @@ BOOL CDocument::OnOpenDocument(const QString& pathName)
         ReportFileError(QStringLiteral("Impossible d'ouvrir le document"), pathName, reason);
         return FALSE;
     }
-    SetModifiedFlag(FALSE);
     return TRUE;
 }
 
@@ -82,14 +78,10 @@ BOOL CDocument::OnSaveDocument(const QString& pathName)
         ReportFileError(QStringLiteral("Impossible d'enregistrer le document"), pathName, reason);
         return FALSE;
     }
-    SetModifiedFlag(FALSE);
     return TRUE;
 }
 
 void CDocument::Serialize(CArchive&)
-{}
-
-void CDocument::DeleteContents()
 {}
 
 void CDocument::SetTitle(const QString& title)
@@ -101,11 +93,11 @@ void CDocument::SetTitle(const QString& title)
     }
 }
 
-void CDocument::SetPathName(const QString& pathName, BOOL bAddToMRU)
+void CDocument::SetPathName(const QString& pathName)
 {
     m_strPathName = QFileInfo(pathName).absoluteFilePath();
     SetTitle(QFileInfo(pathName).fileName());
-    if (bAddToMRU && AfxGetApp())
+    if (AfxGetApp())
         AfxGetApp()->AddToRecentFileList(m_strPathName);
 }
 
@@ -115,7 +107,7 @@ void CDocument::AddView(CView* pView)
     pView->m_pDocument = this;
 }
 
-BOOL CDocument::DoSave(const QString& pathName, BOOL bReplace)
+BOOL CDocument::DoSave(const QString& pathName)
 {
     QString newName = pathName;
     if (newName.isEmpty()) {
@@ -131,8 +123,7 @@ BOOL CDocument::DoSave(const QString& pathName, BOOL bReplace)
     }
     if (!OnSaveDocument(newName))
         return FALSE;
-    if (bReplace)
-        SetPathName(newName);
+    SetPathName(newName);
     return TRUE;
 }
 

@@ -7,7 +7,6 @@
 #include <vector>
 
 class CArchive;
-class CSingleDocTemplate;
 class CView;
 
 // A document: the file a frame shows, with its title and path; what it holds it reads and writes
@@ -22,22 +21,18 @@ public:
     // Writes the document to the file, replacing it only once complete; on failure tells the user.
     virtual BOOL OnSaveDocument(const QString& pathName);
     virtual void Serialize(CArchive& ar);
-    virtual void DeleteContents();
 
     const QString& GetTitle() const { return m_strTitle; }
     void SetTitle(const QString& title);
     const QString& GetPathName() const { return m_strPathName; }
     // Names the document after the file and puts the file first in the recent-file list.
-    void SetPathName(const QString& pathName, BOOL bAddToMRU = TRUE);
-    BOOL IsModified() const { return m_bModified; }
-    void SetModifiedFlag(BOOL bModified = TRUE) { m_bModified = bModified; }
+    void SetPathName(const QString& pathName);
 
     void AddView(CView* pView);
     const std::vector<CView*>& GetViews() const { return m_viewList; }
-    CSingleDocTemplate* GetDocTemplate() const { return m_pDocTemplate; }
 
     // Saves under pathName, or under a name asked of the user when it is empty.
-    BOOL DoSave(const QString& pathName, BOOL bReplace = TRUE);
+    BOOL DoSave(const QString& pathName);
 
 protected:
     void OnFileSaveAs();
@@ -45,11 +40,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    friend class CSingleDocTemplate;
-
     QString m_strTitle;
     QString m_strPathName;
-    BOOL m_bModified = FALSE;
-    CSingleDocTemplate* m_pDocTemplate = nullptr;
     std::vector<CView*> m_viewList;
 };

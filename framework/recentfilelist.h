@@ -15,7 +15,6 @@ public:
 
     void Add(const QString& pathName);
     void Remove(int nIndex);
-    int GetSize() const { return m_nSize; }
     const QStringList& Files() const { return m_files; }
 
     void ReadList(QSettings& settings);

@@ -19,11 +19,6 @@ void AfxSetResourceHandle(const ResourceModule* module)
     g_resourceModule = module;
 }
 
-const ResourceModule* AfxGetResourceHandle()
-{
-    return g_resourceModule;
-}
-
 const DialogTemplate* AfxFindDialogTemplate(UINT nIDTemplate)
 {
     return g_resourceModule ? FindById(g_resourceModule->dialogs, nIDTemplate) : nullptr;

@@ -92,7 +92,6 @@ struct ResourceModule
 
 // Names the module whose resources the framework uses from now on.
 void AfxSetResourceHandle(const ResourceModule* module);
-const ResourceModule* AfxGetResourceHandle();
 
 // The resource with this ID, or null (an empty string) when the module has none.
 const DialogTemplate* AfxFindDialogTemplate(UINT nIDTemplate);

@@ -28,10 +28,8 @@ void CSingleDocTemplate::SetDefaultTitle(CDocument* pDocument) const
 CDocument* CSingleDocTemplate::OpenDocumentFile(const QString& pathName)
 {
     const bool created = !m_pOnlyDoc;
-    if (created) {
+    if (created)
         m_pOnlyDoc.reset(dynamic_cast<CDocument*>(m_pDocClass->CreateObject()));
-        m_pOnlyDoc->m_pDocTemplate = this;
-    }
     if (!m_pFrame) {
         CCreateContext context{m_pViewClass, m_pOnlyDoc.get(), this};
         auto frame = std::unique_ptr<CFrameWnd>(dynamic_cast<CFrameWnd*>(m_pFrameClass->CreateObject()));
