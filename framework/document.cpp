@@ -13,14 +13,6 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-namespace {
-void ReportFileError(const QString& what, const QString& pathName, const QString& reason)
-{
-    AfxMessageBox(QStringLiteral("%1 « %2 » : %3.").arg(what, QDir::toNativeSeparators(pathName), reason),
-                  MB_ICONEXCLAMATION);
-}
-} // namespace
-
 const AFX_MSGMAP* CDocument::GetMessageMap() const
 {
     return GetThisMessageMap();
@@ -49,7 +41,7 @@ BOOL CDocument::OnOpenDocument(const QString& pathName)
         reason = ar.GetError();
     }
     if (!reason.isEmpty()) {
-        ReportFileError(QStringLiteral("Impossible d'ouvrir le document"), pathName, reason);
+        AfxReportFileError(QStringLiteral("Impossible d'ouvrir le document"), pathName, reason);
         return FALSE;
     }
     return TRUE;
@@ -75,7 +67,7 @@ BOOL CDocument::OnSaveDocument(const QString& pathName)
             file.cancelWriting();
     }
     if (!reason.isEmpty()) {
-        ReportFileError(QStringLiteral("Impossible d'enregistrer le document"), pathName, reason);
+        AfxReportFileError(QStringLiteral("Impossible d'enregistrer le document"), pathName, reason);
         return FALSE;
     }
     return TRUE;

@@ -4,6 +4,7 @@
 #include "winapp.h"
 #include "wnd.h"
 
+#include <QDir>
 #include <QMessageBox>
 
 namespace {
@@ -39,6 +40,12 @@ int AfxMessageBox(const QString& text, UINT nType)
 int AfxMessageBox(UINT nIDPrompt, UINT nType)
 {
     return AfxMessageBox(AfxLoadString(nIDPrompt), nType);
+}
+
+void AfxReportFileError(const QString& what, const QString& pathName, const QString& reason)
+{
+    AfxMessageBox(QStringLiteral("%1 « %2 » : %3.").arg(what, QDir::toNativeSeparators(pathName), reason),
+                  MB_ICONEXCLAMATION);
 }
 
 void AfxSetMessageBoxHook(std::function<int(const QString& text, UINT nType)> hook)

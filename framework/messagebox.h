@@ -11,5 +11,8 @@
 int AfxMessageBox(const QString& text, UINT nType = MB_OK);
 int AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK);
 
+// Tells the user that a file could not be used: what failed, the file, and why.
+void AfxReportFileError(const QString& what, const QString& pathName, const QString& reason);
+
 // For tests: the hook answers every message box instead of the user; an empty hook restores the boxes.
 void AfxSetMessageBoxHook(std::function<int(const QString& text, UINT nType)> hook);

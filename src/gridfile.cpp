@@ -4,7 +4,6 @@
 #include "messagebox.h"
 #include "regularfile.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -16,13 +15,6 @@ OPENFILENAMEA g_ofn{};
 
 namespace {
 const char kOpenFilters[] = "Text\0*.TXT\0All\0*.*\0";
-
-void ReportFailure(const QString& what, const std::string& path, const QString& reason)
-{
-    AfxMessageBox(
-        QStringLiteral("%1 « %2 » : %3.").arg(what, QDir::toNativeSeparators(QString::fromStdString(path)), reason),
-        MB_ICONEXCLAMATION);
-}
 } // namespace
 
 void AddFileFilter(char* szFilter, std::size_t size, const char* description, const char* pattern)
@@ -88,14 +80,15 @@ bool SaveGridFile(const char szData[kGridBlockSize], const std::string& path)
     if (info.exists() && !info.isFile()) {
         std::printf("Problem opening the file\n");
         std::fflush(stdout);
-        ReportFailure(QStringLiteral("Impossible d'enregistrer la grille dans"), path,
-                      QStringLiteral("ce n'est pas un fichier ordinaire"));
+        AfxReportFileError(QStringLiteral("Impossible d'enregistrer la grille dans"), QString::fromStdString(path),
+                           QStringLiteral("ce n'est pas un fichier ordinaire"));
         return false;
     }
     if (!file.open(QIODevice::WriteOnly)) {
         std::printf("Problem opening the file\n");
         std::fflush(stdout);
-        ReportFailure(QStringLiteral("Impossible d'enregistrer la grille dans"), path, file.errorString());
+        AfxReportFileError(QStringLiteral("Impossible d'enregistrer la grille dans"), QString::fromStdString(path),
+                           file.errorString());
         return false;
     }
     const int written = WriteGridBlock(file, szData);
@@ -106,8 +99,8 @@ bool SaveGridFile(const char szData[kGridBlockSize], const std::string& path)
     if (written != kGridBlockSize || !file.flush() || !file.commit()) {
         const QString reason = file.errorString();
         file.cancelWriting();
-        ReportFailure(QStringLiteral("La grille n'a pas pu être enregistrée dans"), path,
-                      reason + QStringLiteral(" ; le fichier existant n'a pas été modifié"));
+        AfxReportFileError(QStringLiteral("La grille n'a pas pu être enregistrée dans"), QString::fromStdString(path),
+                           reason + QStringLiteral(" ; le fichier existant n'a pas été modifié"));
         return false;
     }
     MessageBeep(MB_OK);
@@ -128,21 +121,22 @@ bool ReadGridFile(char szData[kGridBlockSize], const std::string& path)
     if (const QString reason = AfxOpenRegularFile(file); !reason.isEmpty()) {
         std::printf("File could not be opened\n");
         std::fflush(stdout);
-        ReportFailure(QStringLiteral("Impossible d'ouvrir la grille"), path, reason);
+        AfxReportFileError(QStringLiteral("Impossible d'ouvrir la grille"), QString::fromStdString(path), reason);
         return false;
     }
     const int count = ReadGridBlockFrom(file, szData);
     std::printf("Number of items read = %d\n", count < 0 ? 0 : count);
     std::fflush(stdout);
     if (count < 0) {
-        ReportFailure(QStringLiteral("Impossible de lire la grille"), path, file.errorString());
+        AfxReportFileError(QStringLiteral("Impossible de lire la grille"), QString::fromStdString(path),
+                           file.errorString());
         return false;
     }
     if (count < kGridBlockMinimum) {
-        ReportFailure(QStringLiteral("Impossible d'ouvrir la grille"), path,
-                      QStringLiteral("ce n'est pas un fichier de grille (%1 caractères de grille sur %2)")
-                          .arg(count)
-                          .arg(kGridBlockSize));
+        AfxReportFileError(QStringLiteral("Impossible d'ouvrir la grille"), QString::fromStdString(path),
+                           QStringLiteral("ce n'est pas un fichier de grille (%1 caractères de grille sur %2)")
+                               .arg(count)
+                               .arg(kGridBlockSize));
         return false;
     }
     return true;
