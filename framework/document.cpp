@@ -28,6 +28,7 @@ const AFX_MSGMAP* CDocument::GetThisMessageMap()
 BOOL CDocument::OnNewDocument()
 {
     m_strPathName.clear();
+    SetModifiedFlag(FALSE);
     return TRUE;
 }
 
@@ -44,6 +45,7 @@ BOOL CDocument::OnOpenDocument(const QString& pathName)
         AfxReportFileError(QStringLiteral("Impossible d'ouvrir le document"), pathName, reason);
         return FALSE;
     }
+    SetModifiedFlag(FALSE);
     return TRUE;
 }
 
@@ -70,6 +72,7 @@ BOOL CDocument::OnSaveDocument(const QString& pathName)
         AfxReportFileError(QStringLiteral("Impossible d'enregistrer le document"), pathName, reason);
         return FALSE;
     }
+    SetModifiedFlag(FALSE);
     return TRUE;
 }
 
@@ -79,6 +82,35 @@ void CDocument::Serialize(CArchive&)
 void CDocument::SetTitle(const QString& title)
 {
     m_strTitle = title;
+    UpdateFrameTitles();
+}
+
+void CDocument::SetModifiedFlag(BOOL bModified)
+{
+    if (m_bModified == bModified)
+        return;
+    m_bModified = bModified;
+    UpdateFrameTitles();
+}
+
+BOOL CDocument::SaveModified()
+{
+    if (!m_bModified)
+        return TRUE;
+    const QString question =
+        QStringLiteral("Voulez-vous enregistrer les modifications apportées à « %1 » ?").arg(m_strTitle);
+    switch (AfxMessageBox(question, MB_YESNOCANCEL | MB_ICONEXCLAMATION)) {
+    case IDYES:
+        return DoFileSave();
+    case IDNO:
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+void CDocument::UpdateFrameTitles()
+{
     for (CView* view : m_viewList) {
         if (CFrameWnd* frame = view->GetParentFrame())
             frame->OnUpdateFrameTitle();
@@ -117,6 +149,11 @@ BOOL CDocument::DoSave(const QString& pathName)
         return FALSE;
     SetPathName(newName);
     return TRUE;
+}
+
+BOOL CDocument::DoFileSave()
+{
+    return DoSave(m_strPathName);
 }
 
 void CDocument::OnFileSaveAs()

@@ -28,11 +28,20 @@ public:
     // Names the document after the file and puts the file first in the recent-file list.
     void SetPathName(const QString& pathName);
 
+    // The document holds changes that its file does not; the frames' captions show it.
+    void SetModifiedFlag(BOOL bModified = TRUE);
+    BOOL IsModified() const { return m_bModified; }
+    // Before the document's content is replaced or closed: a modified document asks the user whether
+    // to save it. FALSE when the user cancelled or the save failed: the action must not go on.
+    BOOL SaveModified();
+
     void AddView(CView* pView);
     const std::vector<CView*>& GetViews() const { return m_viewList; }
 
     // Saves under pathName, or under a name asked of the user when it is empty.
     BOOL DoSave(const QString& pathName);
+    // Saves under the document's own path, asking for a name when it has none.
+    BOOL DoFileSave();
 
 protected:
     void OnFileSaveAs();
@@ -40,7 +49,10 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    void UpdateFrameTitles();
+
     QString m_strTitle;
     QString m_strPathName;
+    BOOL m_bModified = FALSE;
     std::vector<CView*> m_viewList;
 };

@@ -12,27 +12,35 @@
 #include "winapp.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPointer>
 #include <QScreen>
+#include <QSessionManager>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
 
 namespace {
-// The frame's window: shows the idle text when no prompt is to be shown, and offers no menu of
-// its own bars.
+// The frame's window: shows the idle text when no prompt is to be shown, offers no menu of its own
+// bars, and closes only when the frame agrees.
 class FrameWindow : public QMainWindow
 {
 public:
-    using QMainWindow::QMainWindow;
+    explicit FrameWindow(CFrameWnd* frame) : m_frame(frame) {}
 
     QMenu* createPopupMenu() override { return nullptr; }
 
 protected:
+    void closeEvent(QCloseEvent* event) override
+    {
+        if (!m_frame->OnClose())
+            event->ignore();
+    }
+
     bool event(QEvent* event) override
     {
         if (event->type() == QEvent::StatusTip) {
@@ -43,6 +51,9 @@ protected:
         }
         return QMainWindow::event(event);
     }
+
+private:
+    CFrameWnd* m_frame;
 };
 
 // Gives the frame every key pressed in its window before any control sees it.
@@ -114,8 +125,14 @@ const AFX_MSGMAP* CFrameWnd::GetThisMessageMap()
 BOOL CFrameWnd::LoadFrame(UINT nIDResource, CCreateContext* pContext)
 {
     m_strTitle = AfxLoadString(nIDResource).section(u'\n', 0, 0);
-    auto* window = new FrameWindow;
+    auto* window = new FrameWindow(this);
     window->setWindowTitle(m_strTitle);
+    // Without leave to talk to the user, the session ends as it would have ended anyway.
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, window, [this](QSessionManager& manager) {
+        if (manager.allowsInteraction() && !OnQueryEndSession())
+            manager.cancel();
+        manager.release();
+    });
     // A new main window opens at three quarters of the screen, as the desktop would place it.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         window->resize(screen->availableGeometry().size() * 3 / 4);
@@ -210,10 +227,39 @@ void CFrameWnd::InitialUpdateFrame(CDocument*)
         bar->showMessage(AfxLoadString(AFX_IDS_IDLEMESSAGE));
 }
 
+// "[*]" is Qt's place for the asterisk of a modified window; one in the document's title is doubled
+// to stand as itself.
 void CFrameWnd::OnUpdateFrameTitle()
 {
     const CDocument* document = m_pView ? m_pView->GetDocument() : nullptr;
-    GetSafeHwnd()->setWindowTitle(document ? document->GetTitle() + QStringLiteral(" - ") + m_strTitle : m_strTitle);
+    QWidget* window = GetSafeHwnd();
+    if (!document) {
+        window->setWindowTitle(m_strTitle);
+        return;
+    }
+    const QString title = QString(document->GetTitle()).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    window->setWindowTitle(title + QStringLiteral("[*] - ") + m_strTitle);
+    window->setWindowModified(document->IsModified());
+}
+
+BOOL CFrameWnd::OnClose()
+{
+    CWinApp* app = AfxGetApp();
+    return !app || app->m_pMainWnd != this || app->SaveAllModified();
+}
+
+// Once the user has answered, the document counts as saved or given up: the window closing at the
+// end of the session must not ask again.
+BOOL CFrameWnd::OnQueryEndSession()
+{
+    CWinApp* app = AfxGetApp();
+    if (!app || app->m_pMainWnd != this)
+        return TRUE;
+    if (!app->SaveAllModified())
+        return FALSE;
+    if (CDocument* document = m_pView ? m_pView->GetDocument() : nullptr)
+        document->SetModifiedFlag(FALSE);
+    return TRUE;
 }
 
 void CFrameWnd::RecalcLayout()

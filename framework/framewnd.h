@@ -28,7 +28,14 @@ public:
 
     // Prepares the view for the document, makes it the active view and shows the document's title.
     void InitialUpdateFrame(CDocument* pDoc);
+    // "<document title> - <application title>", with an asterisk after the document's title while
+    // it is modified.
     void OnUpdateFrameTitle();
+    // The user closes the frame (its close box, File > Quit): the main frame first has the
+    // application ask about a modified document. FALSE keeps the frame open.
+    BOOL OnClose();
+    // The desktop session is ending: the same question; FALSE asks the session to go on.
+    BOOL OnQueryEndSession();
     // Places the frame's bars and view again to fit the frame's current size.
     void RecalcLayout();
 

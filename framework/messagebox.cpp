@@ -6,12 +6,19 @@
 
 #include <QDir>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 std::function<int(const QString&, UINT)>& MessageBoxHook()
 {
     static std::function<int(const QString&, UINT)> hook;
     return hook;
+}
+
+std::function<void(QMessageBox&)>& MessageBoxDriver()
+{
+    static std::function<void(QMessageBox&)> driver;
+    return driver;
 }
 
 QMessageBox::Icon IconOf(UINT nType)
@@ -23,18 +30,46 @@ QMessageBox::Icon IconOf(UINT nType)
         return QMessageBox::Warning;
     }
 }
+
+// The desktop's usual question before changes are lost: save, don't save, or cancel the action.
+void AddYesNoCancelButtons(QMessageBox& box)
+{
+    box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    box.button(QMessageBox::Save)->setText(QStringLiteral("Enregistrer"));
+    box.button(QMessageBox::Discard)->setText(QStringLiteral("Ne pas enregistrer"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Annuler"));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+}
+
+int ResultOf(const QMessageBox& box, UINT nType)
+{
+    if ((nType & MB_TYPEMASK) != MB_YESNOCANCEL)
+        return IDOK;
+    const QAbstractButton* clicked = box.clickedButton();
+    if (clicked && clicked == box.button(QMessageBox::Save))
+        return IDYES;
+    if (clicked && clicked == box.button(QMessageBox::Discard))
+        return IDNO;
+    return IDCANCEL;
+}
 } // namespace
 
 int AfxMessageBox(const QString& text, UINT nType)
 {
-    if (MessageBoxHook())
+    if (!MessageBoxDriver() && MessageBoxHook())
         return MessageBoxHook()(text, nType);
     const CWinApp* app = AfxGetApp();
     const CWnd* mainWnd = app ? app->m_pMainWnd : nullptr;
     QMessageBox box(IconOf(nType), app ? app->m_pszAppName : QString(), text, QMessageBox::Ok,
                     mainWnd ? mainWnd->GetSafeHwnd() : nullptr);
-    box.exec();
-    return IDOK;
+    if ((nType & MB_TYPEMASK) == MB_YESNOCANCEL)
+        AddYesNoCancelButtons(box);
+    if (MessageBoxDriver())
+        MessageBoxDriver()(box);
+    else
+        box.exec();
+    return ResultOf(box, nType);
 }
 
 int AfxMessageBox(UINT nIDPrompt, UINT nType)
@@ -51,4 +86,9 @@ void AfxReportFileError(const QString& what, const QString& pathName, const QStr
 void AfxSetMessageBoxHook(std::function<int(const QString& text, UINT nType)> hook)
 {
     MessageBoxHook() = std::move(hook);
+}
+
+void AfxSetMessageBoxDriver(std::function<void(QMessageBox& box)> driver)
+{
+    MessageBoxDriver() = std::move(driver);
 }

@@ -6,8 +6,11 @@
 
 #include <functional>
 
+class QMessageBox;
+
 // Shows a message box over the main window, titled with the application's name, and waits for the
-// user; returns the button chosen (IDOK). Without an icon in the type, the box shows a warning.
+// user; returns the button chosen: IDOK, or for MB_YESNOCANCEL IDYES, IDNO or IDCANCEL (also Escape).
+// Without an icon in the type, the box shows a warning.
 int AfxMessageBox(const QString& text, UINT nType = MB_OK);
 int AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK);
 
@@ -16,3 +19,6 @@ void AfxReportFileError(const QString& what, const QString& pathName, const QStr
 
 // For tests: the hook answers every message box instead of the user; an empty hook restores the boxes.
 void AfxSetMessageBoxHook(std::function<int(const QString& text, UINT nType)> hook);
+// For tests: the driver gets each real box, set up but not shown, and plays the user: it clicks a
+// button, or runs the box and presses keys in it. It comes before the hook above.
+void AfxSetMessageBoxDriver(std::function<void(QMessageBox& box)> driver);

@@ -29,6 +29,7 @@ public:
     QString GetDocString(DocStringIndex index) const;
     void SetDefaultTitle(CDocument* pDocument) const;
     CFrameWnd* GetFrame() const { return m_pFrame.get(); }
+    CDocument* GetDocument() const { return m_pOnlyDoc.get(); }
 
 private:
     // A failed first document takes its new frame with it; a later one leaves both as they were.

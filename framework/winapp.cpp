@@ -2,6 +2,7 @@
 
 #include "cmdui.h"
 #include "commandlineinfo.h"
+#include "document.h"
 #include "framewnd.h"
 #include "recentfilelist.h"
 #include "resources.h"
@@ -129,20 +130,27 @@ void CWinApp::AddToRecentFileList(const QString& pathName)
         m_pRecentFileList->Add(pathName);
 }
 
+BOOL CWinApp::SaveAllModified()
+{
+    CDocument* document = m_pDocTemplate ? m_pDocTemplate->GetDocument() : nullptr;
+    return !document || document->SaveModified();
+}
+
 void CWinApp::OnFileNew()
 {
-    OpenDocumentFile(QString());
+    if (SaveAllModified())
+        OpenDocumentFile(QString());
 }
 
 // A recent file that can no longer be opened has been reported by the document; it leaves the list.
+// Saving the document first may have reordered the list.
 void CWinApp::OnOpenRecentFile(UINT nID)
 {
     if (!m_pRecentFileList)
         return;
-    const int index = static_cast<int>(nID - ID_FILE_MRU_FILE1);
-    const QString pathName = m_pRecentFileList->Files().value(index);
-    if (!pathName.isEmpty() && !OpenDocumentFile(pathName))
-        m_pRecentFileList->Remove(index);
+    const QString pathName = m_pRecentFileList->Files().value(static_cast<int>(nID - ID_FILE_MRU_FILE1));
+    if (!pathName.isEmpty() && SaveAllModified() && !OpenDocumentFile(pathName))
+        m_pRecentFileList->Remove(m_pRecentFileList->Files().indexOf(pathName));
 }
 
 // The recent-file item of the menu stands for the list: while the list is empty it shows, grayed;

@@ -35,6 +35,9 @@ public:
     BOOL ProcessShellCommand(CCommandLineInfo& rCmdInfo);
     CDocument* OpenDocumentFile(const QString& pathName);
     void AddToRecentFileList(const QString& pathName);
+    // Asks about the modified document before it is closed or replaced; FALSE when the user
+    // cancelled or its save failed.
+    BOOL SaveAllModified();
     const CRecentFileList* GetRecentFileList() const { return m_pRecentFileList.get(); }
 
     QString m_pszAppName;

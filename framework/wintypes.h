@@ -13,11 +13,15 @@ constexpr BOOL TRUE = 1;
 
 // Message box types and results.
 constexpr UINT MB_OK = 0x00000000;
+constexpr UINT MB_YESNOCANCEL = 0x00000003;
+constexpr UINT MB_TYPEMASK = 0x0000000F;
 constexpr UINT MB_ICONSTOP = 0x00000010;
 constexpr UINT MB_ICONEXCLAMATION = 0x00000030;
 constexpr UINT MB_ICONMASK = 0x000000F0;
 constexpr int IDOK = 1;
 constexpr int IDCANCEL = 2;
+constexpr int IDYES = 6;
+constexpr int IDNO = 7;
 
 // ShowWindow commands.
 constexpr int SW_HIDE = 0;

@@ -65,11 +65,10 @@ BOOL AskOpenFileName(std::string& path)
     return chosen;
 }
 
-void WriteGridFile(const char szData[kGridBlockSize])
+bool WriteGridFile(const char szData[kGridBlockSize])
 {
     std::string szFileName;
-    if (AskSaveFileName(szFileName))
-        SaveGridFile(szData, szFileName);
+    return AskSaveFileName(szFileName) && SaveGridFile(szData, szFileName);
 }
 
 bool SaveGridFile(const char szData[kGridBlockSize], const std::string& path)

@@ -20,8 +20,8 @@ void AddFileFilter(char* szFilter, std::size_t size, const char* description, co
 BOOL AskSaveFileName(std::string& path);
 BOOL AskOpenFileName(std::string& path);
 
-// Asks for a file name and writes the grid block there (SaveGridFile).
-void WriteGridFile(const char szData[kGridBlockSize]);
+// Asks for a file name and writes the grid block there (SaveGridFile); true when the file was written.
+bool WriteGridFile(const char szData[kGridBlockSize]);
 // Writes the grid text file, replacing the file only once the new one is complete; beeps when it is
 // in place. A failure leaves any old file as it was and tells the user.
 bool SaveGridFile(const char szData[kGridBlockSize], const std::string& path);

@@ -1,5 +1,6 @@
 #include "ninegridview.h"
 
+#include "document.h"
 #include "framewnd.h"
 #include "gridfile.h"
 #include "gridform.h"
@@ -111,7 +112,11 @@ bool CNinegridView::SetCellValue(UINT id, BYTE value)
         return false;
     if (!CheckPlacement(row, col, value))
         return false;
-    m_grid[row][col] = value;
+    if (m_grid[row][col] != value) {
+        m_grid[row][col] = value;
+        if (CDocument* document = GetDocument())
+            document->SetModifiedFlag();
+    }
     return true;
 }
 
@@ -137,14 +142,22 @@ void CNinegridView::OnFileSave()
 {
     char szData[kGridBlockSize];
     BuildGridBlock(m_grid, szData);
-    WriteGridFile(szData);
+    if (WriteGridFile(szData) && GetDocument())
+        GetDocument()->SetModifiedFlag(FALSE);
 }
 
+// A changed grid is only replaced once the user has been asked, when the file has been read.
 void CNinegridView::OnFileOpen()
 {
     char szData[kGridBlockSize];
-    if (OpenGridFile(szData))
-        ShowGridBlock(szData);
+    if (!OpenGridFile(szData))
+        return;
+    CDocument* document = GetDocument();
+    if (document && !document->SaveModified())
+        return;
+    ShowGridBlock(szData);
+    if (document)
+        document->SetModifiedFlag(FALSE);
 }
 
 // The file's digits stand as they are, without the rules: a grid may hold a digit twice.

@@ -25,7 +25,8 @@ public:
     bool CheckPlacement(int row, int col, BYTE value);
     // The grid position of the cell with this control ID; row 9 and column 9 when no cell has it.
     void FindCell(UINT id, int& row, int& col) const;
-    // Stores value in the cell with this control ID if the rules allow it there.
+    // Stores value in the cell with this control ID if the rules allow it there; a value that
+    // changes the grid marks the document modified.
     bool SetCellValue(UINT id, BYTE value);
 
     // Puts a grid read from a file into the cells and the grid, as it stands in the file.

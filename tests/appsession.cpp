@@ -13,6 +13,7 @@
 #include <QMainWindow>
 #include <QSettings>
 #include <QTest>
+#include <QWindow>
 
 AppSession::AppSession()
 {
@@ -20,7 +21,7 @@ AppSession::AppSession()
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
     AfxSetMessageBoxHook([this](const QString& text, UINT type) {
         messages.push_back({text, type});
-        return IDOK;
+        return (type & MB_TYPEMASK) == MB_YESNOCANCEL ? IDNO : IDOK;
     });
     AfxSetMessageBeepHook([this](UINT) { ++beeps; });
 }
@@ -29,6 +30,7 @@ AppSession::~AppSession()
 {
     Stop();
     AfxSetMessageBoxHook({});
+    AfxSetMessageBoxDriver({});
     AfxSetMessageBeepHook({});
     AfxSetOleInitFails(false);
 }
@@ -63,6 +65,11 @@ QMainWindow* AppSession::Window() const
 CNinegridView* AppSession::View() const
 {
     return Frame() ? dynamic_cast<CNinegridView*>(Frame()->GetActiveView()) : nullptr;
+}
+
+QString AppSession::Caption() const
+{
+    return Window()->windowHandle()->title();
 }
 
 QLineEdit* AppSession::Cell(int row, int col) const

@@ -11,7 +11,8 @@ class QLineEdit;
 class QMainWindow;
 
 // The application started as the entry starts it, with a command line, settings in a folder of
-// its own, message boxes answered and recorded, and beeps counted; stopped when it ends.
+// its own, message boxes answered and recorded (a question about saving with "Ne pas enregistrer"),
+// and beeps counted; stopped when it ends.
 class AppSession
 {
 public:
@@ -26,6 +27,8 @@ public:
     QMainWindow* Window() const;
     CNinegridView* View() const;
     QLineEdit* Cell(int row, int col) const;
+    // The window's title as the desktop shows it.
+    QString Caption() const;
     QString SettingsFolder() const { return m_settings.path(); }
 
     struct Message

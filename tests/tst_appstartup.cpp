@@ -48,7 +48,7 @@ private slots:
         QVERIFY(session.Start());
         QMainWindow* window = session.Window();
         QVERIFY(window->isVisible());
-        QCOMPARE(window->windowTitle(), QString("Sans titre - Le Carrelix"));
+        QCOMPARE(session.Caption(), QString("Sans titre - Le Carrelix"));
         QCOMPARE(session.View()->GetDocument()->GetTitle(), QString("Sans titre"));
         QVERIFY(session.View()->GetDocument()->GetPathName().isEmpty());
         QCOMPARE(window->menuBar()->actions().size(), 4);
@@ -68,7 +68,7 @@ private slots:
         const QString path = MakeFile("grille.txt");
         AppSession session;
         QVERIFY(session.Start({path}));
-        QCOMPARE(session.Window()->windowTitle(), QString("grille.txt - Le Carrelix"));
+        QCOMPARE(session.Caption(), QString("grille.txt - Le Carrelix"));
         QCOMPARE(session.View()->GetDocument()->GetPathName(), path);
         QCOMPARE(RecentFiles(), QStringList{path});
         for (int i = 0; i < 9; ++i) {
@@ -156,7 +156,7 @@ private slots:
             QVERIFY(theApp.OpenDocumentFile(path));
         QVERIFY(theApp.OpenDocumentFile(paths[2])); // again: moves to the top
         QCOMPARE(RecentFiles(), QStringList({paths[2], paths[4], paths[3], paths[1]}));
-        QCOMPARE(session.Window()->windowTitle(), QString("g3.txt - Le Carrelix"));
+        QCOMPARE(session.Caption(), QString("g3.txt - Le Carrelix"));
         session.Stop();
 
         QSettings settings(session.SettingsFolder() + "/Applications locales générées par AppWizard/Le Carrelix.conf",
@@ -188,7 +188,7 @@ private slots:
         session.View()->m_grid[2][2] = 7;
         session.Cell(2, 2)->setText("7");
         session.Frame()->ExecuteCommand(ID_FILE_NEW);
-        QCOMPARE(session.Window()->windowTitle(), QString("Sans titre - Le Carrelix"));
+        QCOMPARE(session.Caption(), QString("Sans titre - Le Carrelix"));
         QVERIFY(session.View()->GetDocument()->GetPathName().isEmpty());
         QCOMPARE(session.View()->m_grid[2][2], BYTE(0));
         QCOMPARE(session.Cell(2, 2)->text(), QString());

@@ -152,7 +152,7 @@ private slots:
         }
         QCOMPARE(S().beeps, 1);
         // Neither command names the document.
-        QCOMPARE(S().Window()->windowTitle(), QString("Sans titre - Le Carrelix"));
+        QCOMPARE(S().Caption(), QString("Sans titre - Le Carrelix"));
         QVERIFY(theApp.GetRecentFileList()->Files().isEmpty());
         QVERIFY(S().messages.empty());
     }
@@ -229,7 +229,7 @@ private slots:
         QCOMPARE(m_dialogs.size(), size_t(1));
         QCOMPARE(m_dialogs[0].filters, QStringList{"Tous les fichiers (*)"});
         QCOMPARE(ReadAll(Path("sous.txt")), GridFileBytesOf(QByteArray(80, ' ') + "6"));
-        QCOMPARE(S().Window()->windowTitle(), QString("sous.txt - Le Carrelix"));
+        QCOMPARE(S().Caption(), QString("sous.txt - Le Carrelix"));
         QCOMPARE(theApp.GetRecentFileList()->Files().value(0), Path("sous.txt"));
 
         Command(ID_FILE_NEW);
