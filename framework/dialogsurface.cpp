@@ -1,6 +1,7 @@
 #include "dialogsurface.h"
 
 #include "dialogunits.h"
+#include "editcontrol.h"
 #include "wnd.h"
 
 #include "icon.h"
@@ -64,11 +65,11 @@ QWidget* DialogSurface::MakeControl(const DialogItemTemplate& item)
     const int id = item.id;
     if (std::strcmp(item.windowClass, "Edit") == 0) {
         // A single-line edit; it scrolls its text sideways (ES_AUTOHSCROLL) and holds any length.
-        auto* edit = new QLineEdit(text, this);
+        auto* edit = new EditControl(text, this);
         edit->setMaxLength(std::numeric_limits<int>::max());
         edit->setAlignment((item.style & ES_CENTER) ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
         edit->setFrame(item.style & WS_BORDER);
-        connect(edit, &QLineEdit::textChanged, this, [this, id] { Notify(id, EN_CHANGE); });
+        connect(edit, &EditControl::changed, this, [this, id] { Notify(id, EN_CHANGE); });
         return edit;
     }
     if (std::strcmp(item.windowClass, "Static") == 0) {

@@ -3,6 +3,8 @@
 #include "messagebeep.h"
 #include "stdoutcapture.h"
 
+#include <QApplication>
+#include <QInputMethodEvent>
 #include <QTest>
 
 namespace {
@@ -184,6 +186,49 @@ private slots:
         QCOMPARE(W().View().m_grid[4][2], BYTE(5));
         QCOMPARE(W().Cell(4, 2)->text(), QString("5"));
         QCOMPARE(W().FocusedId(), int(kCellIds[4][2]));
+    }
+
+    // An input method that composes: a pre-edit, then the text it commits (none when the composition
+    // is given up), over the selected 5 of cell (4, 2), with a 3 at (4, 8).
+    void composing_data()
+    {
+        QTest::addColumn<QString>("committed");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<bool>("focusMoves");
+        QTest::addColumn<size_t>("beeps");
+        QTest::newRow("refused digit") << "3"
+                                       << "5" << 5 << false << size_t(1);
+        QTest::newRow("accepted digit") << "7"
+                                        << "7" << 7 << true << size_t(0);
+        QTest::newRow("given up") << ""
+                                  << "5" << 5 << false << size_t(0);
+    }
+
+    void composing()
+    {
+        QFETCH(QString, committed);
+        QFETCH(QString, text);
+        QFETCH(int, stored);
+        QFETCH(bool, focusMoves);
+        QFETCH(size_t, beeps);
+        Enter(4, 2, '5');
+        Enter(4, 8, '3');
+        W().beeps.clear();
+        QLineEdit* cell = W().Cell(4, 2);
+        W().Click(4, 2);
+        cell->selectAll();
+
+        QInputMethodEvent preedit(committed.isEmpty() ? "3" : committed, {});
+        QApplication::sendEvent(cell, &preedit);
+        QCOMPARE(W().View().m_grid[4][2], BYTE(5));
+        QInputMethodEvent commit;
+        commit.setCommitString(committed);
+        QApplication::sendEvent(cell, &commit);
+        QCOMPARE(cell->text(), text);
+        QCOMPARE(W().View().m_grid[4][2], BYTE(stored));
+        QCOMPARE(W().FocusedId(), int(focusMoves ? kCellIds[4][3] : kCellIds[4][2]));
+        QCOMPARE(W().beeps.size(), beeps);
     }
 
     // The cell whose text changed is the one handled, wherever the focus is.
