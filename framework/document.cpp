@@ -2,9 +2,11 @@
 
 #include "archive.h"
 #include "filedialog.h"
+#include "filereason.h"
 #include "framewnd.h"
 #include "messagebox.h"
 #include "regularfile.h"
+#include "savefile.h"
 #include "stdcommands.h"
 #include "view.h"
 #include "winapp.h"
@@ -12,6 +14,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <cerrno>
 
 const AFX_MSGMAP* CDocument::GetMessageMap() const
 {
@@ -51,22 +55,21 @@ BOOL CDocument::OnOpenDocument(const QString& pathName)
 
 BOOL CDocument::OnSaveDocument(const QString& pathName)
 {
-    const QFileInfo info(pathName);
     QSaveFile file(pathName);
-    QString reason;
-    if (info.exists() && !info.isFile())
-        reason = QStringLiteral("ce n'est pas un fichier ordinaire");
-    else if (!file.open(QIODevice::WriteOnly))
-        reason = file.errorString();
+    QString reason = AfxOpenForSaving(file);
     if (reason.isEmpty()) {
+        const bool inPlace = AfxSavesInPlace(file);
         CArchive ar(&file, CArchive::store);
         Serialize(ar);
         reason = ar.GetError();
         // The flush comes first: Qt's commit would miss an error of the last buffered write.
         if (reason.isEmpty() && (!file.flush() || !file.commit()))
-            reason = file.errorString();
-        if (!reason.isEmpty())
+            reason = AfxFileErrorReason(file, errno);
+        if (!reason.isEmpty()) {
             file.cancelWriting();
+            if (inPlace)
+                reason += QStringLiteral(" ; le fichier a pu n'être écrit qu'en partie");
+        }
     }
     if (!reason.isEmpty()) {
         AfxReportFileError(QStringLiteral("Impossible d'enregistrer le document"), pathName, reason);

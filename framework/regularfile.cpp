@@ -1,9 +1,10 @@
 #include "regularfile.h"
 
+#include "filereason.h"
+
 #include <QFile>
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,8 +14,7 @@ QString AfxOpenRegularFile(QFile& file)
     // Opened without waiting, then looked at: the file checked is the file read.
     const int fd = ::open(QFile::encodeName(file.fileName()).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return errno == ENOENT ? QStringLiteral("le fichier n'existe pas")
-                               : QString::fromLocal8Bit(std::strerror(errno));
+        return errno == ENOENT ? QStringLiteral("le fichier n'existe pas") : AfxFileErrorReason(errno);
     struct stat status;
     if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(fd);
@@ -23,7 +23,7 @@ QString AfxOpenRegularFile(QFile& file)
     fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return file.errorString();
+        return AfxFileErrorReason(file, errno);
     }
     return {};
 }

@@ -1,13 +1,15 @@
 #include "gridfile.h"
 
+#include "filereason.h"
 #include "messagebeep.h"
 #include "messagebox.h"
 #include "regularfile.h"
+#include "savefile.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
@@ -74,32 +76,25 @@ bool WriteGridFile(const char szData[kGridBlockSize])
 bool SaveGridFile(const char szData[kGridBlockSize], const std::string& path)
 {
     const QString fileName = QString::fromStdString(path);
-    const QFileInfo info(fileName);
     QSaveFile file(fileName);
-    if (info.exists() && !info.isFile()) {
+    if (const QString reason = AfxOpenForSaving(file); !reason.isEmpty()) {
         std::printf("Problem opening the file\n");
         std::fflush(stdout);
-        AfxReportFileError(QStringLiteral("Impossible d'enregistrer la grille dans"), QString::fromStdString(path),
-                           QStringLiteral("ce n'est pas un fichier ordinaire"));
+        AfxReportFileError(QStringLiteral("Impossible d'enregistrer la grille dans"), fileName, reason);
         return false;
     }
-    if (!file.open(QIODevice::WriteOnly)) {
-        std::printf("Problem opening the file\n");
-        std::fflush(stdout);
-        AfxReportFileError(QStringLiteral("Impossible d'enregistrer la grille dans"), QString::fromStdString(path),
-                           file.errorString());
-        return false;
-    }
+    const bool inPlace = AfxSavesInPlace(file);
     const int written = WriteGridBlock(file, szData);
     std::printf("Wrote %d items\n", written);
     std::fflush(stdout);
     // The flush comes first: Qt's commit would miss an error of the last buffered write and put an
     // incomplete file in place of the old one.
     if (written != kGridBlockSize || !file.flush() || !file.commit()) {
-        const QString reason = file.errorString();
+        const QString reason = AfxFileErrorReason(file, errno);
         file.cancelWriting();
-        AfxReportFileError(QStringLiteral("La grille n'a pas pu être enregistrée dans"), QString::fromStdString(path),
-                           reason + QStringLiteral(" ; le fichier existant n'a pas été modifié"));
+        AfxReportFileError(QStringLiteral("La grille n'a pas pu être enregistrée dans"), fileName,
+                           reason + (inPlace ? QStringLiteral(" ; le fichier a pu n'être écrit qu'en partie")
+                                             : QStringLiteral(" ; le fichier existant n'a pas été modifié")));
         return false;
     }
     MessageBeep(MB_OK);
@@ -128,7 +123,7 @@ bool ReadGridFile(char szData[kGridBlockSize], const std::string& path)
     std::fflush(stdout);
     if (count < 0) {
         AfxReportFileError(QStringLiteral("Impossible de lire la grille"), QString::fromStdString(path),
-                           file.errorString());
+                           AfxFileErrorReason(file, errno));
         return false;
     }
     if (count < kGridBlockMinimum) {

@@ -88,6 +88,22 @@ private:
 
     void Command(UINT id) { S().Frame()->ExecuteCommand(id); }
 
+    // What the probe's process may not do: grow files ("size"), or act with root's rights ("rights").
+    static std::function<void()> ProbeLimits(const QString& limits)
+    {
+        return [limits] {
+            if (limits.contains("size")) {
+                const rlimit fileSize{100, 100};
+                setrlimit(RLIMIT_FSIZE, &fileSize);
+            }
+            if (limits.contains("rights") && geteuid() == 0) {
+                setgroups(0, nullptr);
+                if (setgid(65534) != 0 || setuid(65534) != 0)
+                    _exit(3);
+            }
+        };
+    }
+
     // Runs the probe program with what the child does before it starts.
     QByteArray Probe(const QStringList& arguments, const std::function<void()>& inChild, int* exitCode)
     {
@@ -403,15 +419,20 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("limit");
         QTest::addColumn<QByteArray>("output");
+        QTest::addColumn<QString>("reason"); // French whatever the locale; the tests run in C.UTF-8
         QTest::newRow("unreadable file") << "read"
                                          << "grille.txt"
-                                         << "rights" << QByteArray("File could not be opened\n");
-        QTest::newRow("unwritable folder") << "save"
-                                           << "fermé/grille.txt"
-                                           << "rights" << QByteArray("Problem opening the file\n");
-        QTest::newRow("disk full") << "save"
-                                   << "grille.txt"
-                                   << "size" << QByteArray("Wrote 180 items\n");
+                                         << "rights" << QByteArray("File could not be opened\n")
+                                         << "permission refusée";
+        QTest::newRow("unwritable folder")
+            << "save"
+            << "fermé/grille.txt"
+            << "rights" << QByteArray("Problem opening the file\n") << "permission refusée";
+        QTest::newRow("disk full")
+            << "save"
+            << "grille.txt"
+            << "size" << QByteArray("Wrote 180 items\n")
+            << "le fichier dépasserait la taille permise ; le fichier existant n'a pas été modifié";
     }
 
     void failuresOfTheSystemLeaveOldFiles()
@@ -420,6 +441,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, limit);
         QFETCH(QByteArray, output);
+        QFETCH(QString, reason);
         // Another user must be able to reach the files, but not read or change them.
         QVERIFY(QFile::setPermissions(m_dir->path(), QFileDevice::Permissions(0x7755)));
         QVERIFY(QDir().mkdir(Path("fermé")));
@@ -432,26 +454,51 @@ private slots:
             qScopeGuard([this] { QFile::setPermissions(Path("fermé"), QFileDevice::Permissions(0x7700)); });
 
         int exitCode = -1;
-        const QByteArray out = Probe(
-            {action, path},
-            [limit] {
-                if (limit == "size") {
-                    const rlimit fileSize{100, 100};
-                    setrlimit(RLIMIT_FSIZE, &fileSize);
-                } else if (geteuid() == 0) {
-                    setgroups(0, nullptr);
-                    if (setgid(65534) != 0 || setuid(65534) != 0)
-                        _exit(3);
-                }
-            },
-            &exitCode);
+        const QByteArray out = Probe({action, path}, ProbeLimits(limit), &exitCode);
         QCOMPARE(exitCode, 1);
         QVERIFY2(out.startsWith(output), out.constData());
         QVERIFY2(out.contains("message: ") && out.contains(QDir::toNativeSeparators(path).toUtf8()), out.constData());
+        QVERIFY2(out.contains(" : " + reason.toUtf8() + ".\n"), out.constData());
         QVERIFY(!out.contains("beep"));
         QFile::setPermissions(Path("grille.txt"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         QCOMPARE(ReadAll(Path("grille.txt")), QByteArray("ancien"));
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{"grille.txt"}); // no leftovers
+    }
+
+    // A folder that takes no new file, holding a grid file that may be written: the file is written
+    // in place, with no complete old file to fall back on.
+    void readOnlyFolderTakesTheFileInPlace_data()
+    {
+        QTest::addColumn<QString>("limits");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArray>("output");
+        QTest::newRow("saved") << "rights" << 0 << QByteArray("Wrote 180 items\nbeep\n");
+        QTest::newRow("disk full") << "rights size" << 1
+                                   << QByteArray("Wrote 180 items\nmessage: La grille n'a pas pu être enregistrée dans "
+                                                 "« %1 » : le fichier dépasserait la taille permise ; le fichier a pu "
+                                                 "n'être écrit qu'en partie.\n");
+    }
+
+    void readOnlyFolderTakesTheFileInPlace()
+    {
+        QFETCH(QString, limits);
+        QFETCH(int, exitCode);
+        QFETCH(QByteArray, output);
+        QVERIFY(QFile::setPermissions(m_dir->path(), QFileDevice::Permissions(0x7755)));
+        QVERIFY(QDir().mkdir(Path("fermé")));
+        const QString path = Path("fermé/grille.txt");
+        WriteAll(path, "ancien");
+        QVERIFY(QFile::setPermissions(path, QFileDevice::Permissions(0x6666)));
+        QVERIFY(QFile::setPermissions(Path("fermé"), QFileDevice::Permissions(0x5555)));
+        const auto restore =
+            qScopeGuard([this] { QFile::setPermissions(Path("fermé"), QFileDevice::Permissions(0x7700)); });
+
+        int exited = -1;
+        QCOMPARE(Probe({"save", path}, ProbeLimits(limits), &exited), QString(output).arg(path).toUtf8());
+        QCOMPARE(exited, exitCode);
+        QCOMPARE(QDir(Path("fermé")).entryList(QDir::Files), QStringList{"grille.txt"});
+        if (exitCode == 0)
+            QCOMPARE(ReadAll(path), GridFileBytesOf(QByteArray(80, ' ') + "9"));
     }
 };
 
