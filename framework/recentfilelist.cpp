@@ -1,7 +1,10 @@
 #include "recentfilelist.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSettings>
+
+#include <climits>
 
 namespace {
 const QString kSection = QStringLiteral("Recent File List");
@@ -9,6 +12,14 @@ const QString kSection = QStringLiteral("Recent File List");
 QString EntryKey(int nIndex)
 {
     return QStringLiteral("File%1").arg(nIndex + 1);
+}
+
+// What a damaged settings file may hold in place of a path: a NUL, more bytes than the system takes
+// in a path, a name relative to whatever folder the program was started in.
+bool IsPlausiblePath(const QString& file)
+{
+    return !file.isEmpty() && !file.contains(QChar(0)) && QFile::encodeName(file).size() < PATH_MAX &&
+           QDir::isAbsolutePath(file);
 }
 } // namespace
 
@@ -36,7 +47,7 @@ void CRecentFileList::ReadList(QSettings& settings)
     settings.beginGroup(kSection);
     for (int i = 0; i < m_nSize; ++i) {
         const QString file = settings.value(EntryKey(i)).toString();
-        if (!file.isEmpty() && !m_files.contains(file))
+        if (IsPlausiblePath(file) && !m_files.contains(file))
             m_files.append(file);
     }
     settings.endGroup();

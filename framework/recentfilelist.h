@@ -7,7 +7,7 @@
 class QSettings;
 
 // The most recently used files, newest first, at most a given number, as kept in the settings
-// under "Recent File List" (File1, File2, ...).
+// under "Recent File List" (File1, File2, ...). Entries that cannot be paths are dropped when read.
 class CRecentFileList
 {
 public:

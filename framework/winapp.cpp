@@ -11,9 +11,12 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFontMetrics>
 #include <QMenu>
 #include <QSettings>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace {
 CWinApp* g_pApp = nullptr;
@@ -21,13 +24,23 @@ CWinApp* g_pApp = nullptr;
 // Marks the menu items that show the recent files, made anew each time the menu opens.
 constexpr char kRecentFileEntry[] = "recentFileEntry";
 
-// "&1 ~/grilles/une grille.txt": the home folder shortened, the ampersands kept as text.
-QString RecentFileMenuText(int nIndex, const QString& pathName)
+// A recent file's menu entry is at most this many average characters wide.
+constexpr int kRecentFileMenuChars = 60;
+
+// "&1 ~/grilles/une grille.txt": the home folder shortened, a long folder elided in its middle, the
+// file's name whole, the ampersands kept as text.
+QString RecentFileMenuText(int nIndex, const QString& pathName, const QFontMetrics& metrics)
 {
     QString shown = QDir::toNativeSeparators(pathName);
     const QString home = QDir::toNativeSeparators(QDir::homePath());
     if (shown.startsWith(home + QDir::separator()))
         shown = QStringLiteral("~") + shown.mid(home.size());
+    const qsizetype nameStart = shown.lastIndexOf(QDir::separator()) + 1;
+    const QString name = shown.mid(nameStart);
+    const int folderWidth =
+        std::max(metrics.averageCharWidth() * kRecentFileMenuChars - metrics.horizontalAdvance(name),
+                 metrics.averageCharWidth() * kRecentFileMenuChars / 4);
+    shown = metrics.elidedText(shown.left(nameStart), Qt::ElideMiddle, folderWidth) + name;
     return QStringLiteral("&%1 %2").arg(nIndex + 1).arg(shown.replace(u'&', QStringLiteral("&&")));
 }
 } // namespace
@@ -171,7 +184,8 @@ void CWinApp::OnUpdateRecentFileMenu(CCmdUI* pCmdUI)
     auto* frame = dynamic_cast<CFrameWnd*>(m_pMainWnd);
     for (int i = 0; frame && i < files.size(); ++i) {
         QAction* entry = frame->MakeCommandAction(ID_FILE_MRU_FILE1 + static_cast<UINT>(i), menu);
-        entry->setText(RecentFileMenuText(i, files[i]));
+        entry->setText(RecentFileMenuText(i, files[i], menu->fontMetrics()));
+        entry->setStatusTip(entry->statusTip() + QStringLiteral(" : ") + QDir::toNativeSeparators(files[i]));
         entry->setProperty(kRecentFileEntry, true);
         menu->insertAction(placeholder, entry);
     }

@@ -174,10 +174,14 @@ private slots:
                                    "/Applications locales générées par AppWizard/Le Carrelix.conf",
                                QSettings::IniFormat);
             settings.setValue("Recent File List/File1", "/tmp/un.txt");
-            settings.setValue("Recent File List/File2", "/tmp/deux.txt");
+            // What a damaged settings file may hold: none of it is a path.
+            settings.setValue("Recent File List/File2", QString("/tmp/un") + QChar(0) + "deux.txt");
+            settings.setValue("Recent File List/File3", "/tmp/" + QString(4 << 20, 'x'));
+            settings.setValue("Recent File List/File4", "relative.txt");
+            settings.setValue("Recent File List/File5", "/tmp/cinq.txt"); // over the four that are read
         }
         QVERIFY(session.Start());
-        QCOMPARE(RecentFiles(), QStringList({"/tmp/un.txt", "/tmp/deux.txt"}));
+        QCOMPARE(RecentFiles(), QStringList({"/tmp/un.txt"}));
     }
 
     void newDocumentAfterOpenIsUntitledAgainAndClearsGrid()

@@ -160,6 +160,30 @@ private slots:
         QCOMPARE(S().messages.size(), size_t(1));
     }
 
+    // A deep path takes a sensible width: its folder elided in the middle, its name whole, and the
+    // whole path in the status bar.
+    void deepRecentFileIsShortenedInTheMenu()
+    {
+        QString path = "/début";
+        while (path.size() < 3000)
+            path += "/un dossier profond";
+        path += "/fin/grille d'été.txt";
+        theApp.AddToRecentFileList(path);
+        QMenuBar* bar = S().Window()->menuBar();
+        bar->setActiveAction(bar->actions().at(0));
+        QTRY_VERIFY(Popup(0)->isVisible());
+        QAction* entry = Popup(0)->actions().at(5);
+        QVERIFY(entry->text().startsWith("&1 /début/un dossier"));
+        QVERIFY(entry->text().contains("…"));
+        QVERIFY(entry->text().endsWith("/fin/grille d'été.txt"));
+        const QFontMetrics metrics = Popup(0)->fontMetrics();
+        QVERIFY(metrics.horizontalAdvance(entry->text()) <= metrics.averageCharWidth() * 64);
+        QVERIFY(Popup(0)->width() < metrics.averageCharWidth() * 100);
+        Popup(0)->setActiveAction(entry);
+        QCOMPARE(S().Window()->statusBar()->currentMessage(), "Ouvrir ce document : " + path);
+        Popup(0)->hide();
+    }
+
     void viewMenuShowsAndHidesBars_data()
     {
         QTest::addColumn<int>("item");
