@@ -11,6 +11,7 @@
 #include "view.h"
 #include "winapp.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -39,7 +40,14 @@ BOOL CDocument::OnNewDocument()
 BOOL CDocument::OnOpenDocument(const QString& pathName)
 {
     QFile file(pathName);
-    QString reason = AfxOpenRegularFile(file);
+    QString reason;
+    // Where the working folder has no name (a path over the system's limit), a relative name could
+    // only be kept as "/" and the name, which may be another file.
+    if (QDir::isRelativePath(pathName) && QDir::currentPath().isEmpty())
+        reason = QStringLiteral("le dossier courant est trop profond pour qu'un nom relatif y soit suivi ; "
+                                "donnez un chemin complet plus court");
+    else
+        reason = AfxOpenRegularFile(file);
     if (reason.isEmpty()) {
         CArchive ar(&file, CArchive::load);
         Serialize(ar);

@@ -13,6 +13,9 @@ QString AfxOpenRegularFile(QFile& file)
 {
     // Opened without waiting, then looked at: the file checked is the file read.
     const int fd = ::open(QFile::encodeName(file.fileName()).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0 && errno == ENOENT && file.fileName().contains(QChar::ReplacementCharacter))
+        return QStringLiteral("le fichier n'existe pas sous ce nom ; un nom qui n'est pas écrit en UTF-8, le codage "
+                              "des noms de fichiers du système, ne peut pas être ouvert : renommez le fichier");
     if (fd < 0)
         return errno == ENOENT ? QStringLiteral("le fichier n'existe pas") : AfxFileErrorReason(errno);
     struct stat status;

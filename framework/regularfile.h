@@ -6,5 +6,6 @@ class QFile;
 
 // Opens an existing regular file for reading. Anything else (a folder, a FIFO, a device, a socket)
 // is refused without being read: a FIFO without a writer would block for ever. Empty on success,
-// else the reason, in French, for a message to the user.
+// else the reason, in French, for a message to the user. A name that came from bytes that are not
+// UTF-8 holds replacement characters and names no file; the reason says so.
 QString AfxOpenRegularFile(QFile& file);

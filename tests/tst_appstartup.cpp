@@ -13,11 +13,13 @@
 
 #include <QFile>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTest>
@@ -88,27 +90,74 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("content"); // written to the file first, unless null
-        QTest::newRow("missing") << "absent.txt" << QByteArray();
-        QTest::newRow("folder") << "." << QByteArray();
-        QTest::newRow("empty file") << "vide.txt" << QByteArray("");
-        QTest::newRow("no grid") << "texte.txt" << QByteArray("Ceci n'est pas une grille.\n");
-        QTest::newRow("cut short") << "court.txt" << SampleGridFile().left(13 + 7 * 21);
-        QTest::newRow("fifo without writer") << "fifo" << QByteArray();
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing") << "absent.txt" << QByteArray() << "le fichier n'existe pas.";
+        QTest::newRow("folder") << "." << QByteArray() << "ce n'est pas un fichier ordinaire";
+        QTest::newRow("empty file") << "vide.txt" << QByteArray("") << "ce n'est pas un fichier de grille";
+        QTest::newRow("no grid") << "texte.txt" << QByteArray("Ceci n'est pas une grille.\n")
+                                 << "ce n'est pas un fichier de grille";
+        QTest::newRow("cut short") << "court.txt" << SampleGridFile().left(13 + 7 * 21)
+                                   << "ce n'est pas un fichier de grille";
+        QTest::newRow("fifo without writer") << "fifo" << QByteArray() << "ce n'est pas un fichier ordinaire";
+        // The file exists under its bytes, which the command line brings as replacement characters.
+        QTest::newRow("name not in UTF-8")
+            << QFile::decodeName("grille\xE9.txt") << SampleGridFile() << "pas écrit en UTF-8";
     }
 
     void fileThatCannotBeOpenedEndsStartUp()
     {
         QFETCH(QString, name);
         QFETCH(QByteArray, content);
-        if (!content.isNull())
+        QFETCH(QString, reason);
+        if (name.contains(QChar::ReplacementCharacter)) {
+            QFile file;
+            const QByteArray bytes = QFile::encodeName(m_files.path()) + "/grille\xE9.txt";
+            QVERIFY(file.open(::open(bytes.constData(), O_WRONLY | O_CREAT, 0600), QIODevice::WriteOnly,
+                              QFileDevice::AutoCloseHandle));
+            QCOMPARE(file.write(content), content.size());
+        } else if (!content.isNull()) {
             MakeFile(name, content);
+        }
         if (name == "fifo" && !QFile::exists(m_files.filePath(name)))
             QCOMPARE(mkfifo(QFile::encodeName(m_files.filePath(name)).constData(), 0600), 0);
         AppSession session;
         QVERIFY(!session.Start({m_files.filePath(name)}));
         QCOMPARE(session.messages.size(), size_t(1));
         QVERIFY(session.messages[0].text.contains(QDir::toNativeSeparators(m_files.filePath(name))));
+        QVERIFY2(session.messages[0].text.contains(reason), qPrintable(session.messages[0].text));
         QVERIFY(!theApp.m_pMainWnd);
+    }
+
+    // A working folder deeper than the system's path limit has no name: a relative name is refused
+    // rather than taken for one at the root.
+    void relativeNameInAFolderTooDeepIsRefused()
+    {
+        const QString start = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(m_files.path()));
+        const QString component(200, u'd');
+        int depth = 0;
+        const auto climbBack = qScopeGuard([&] {
+            for (; depth > 0; --depth) {
+                QDir::setCurrent("..");
+                QDir().rmdir(component);
+            }
+            QDir::setCurrent(start);
+        });
+        for (; depth < 25; ++depth)
+            QVERIFY(QDir().mkdir(component) && QDir::setCurrent(component));
+        QVERIFY(QDir::currentPath().isEmpty());
+        QFile::remove("grille.txt");
+        QFile grid("grille.txt");
+        QVERIFY(grid.open(QIODevice::WriteOnly) && grid.write(SampleGridFile()) == 202);
+        grid.close();
+
+        AppSession session;
+        QVERIFY(!session.Start({"grille.txt"}));
+        QCOMPARE(session.messages.size(), size_t(1));
+        QVERIFY2(session.messages[0].text.contains("« grille.txt » : le dossier courant est trop profond"),
+                 qPrintable(session.messages[0].text));
+        QVERIFY(RecentFiles().isEmpty());
+        QVERIFY(QFile::remove("grille.txt"));
     }
 
     void qtSpeaksFrenchToo()
