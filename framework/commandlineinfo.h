@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // What the command line asks the application to do at start.
@@ -8,4 +9,5 @@ class CCommandLineInfo
 public:
     enum { FileNew, FileOpen } m_nShellCommand = FileNew;
     QString m_strFileName;
+    QByteArray m_strNativeFileName; // the file name's bytes, when they are not UTF-8
 };

@@ -37,7 +37,7 @@ BOOL CDocument::OnNewDocument()
     return TRUE;
 }
 
-BOOL CDocument::OnOpenDocument(const QString& pathName)
+BOOL CDocument::OnOpenDocument(const QString& pathName, const QByteArray& nativeName)
 {
     QFile file(pathName);
     QString reason;
@@ -47,7 +47,7 @@ BOOL CDocument::OnOpenDocument(const QString& pathName)
         reason = QStringLiteral("le dossier courant est trop profond pour qu'un nom relatif y soit suivi ; "
                                 "donnez un chemin complet plus court");
     else
-        reason = AfxOpenRegularFile(file);
+        reason = AfxOpenRegularFile(file, nativeName);
     if (reason.isEmpty()) {
         CArchive ar(&file, CArchive::load);
         Serialize(ar);

@@ -17,7 +17,8 @@ public:
     // Empties the document for a new, untitled one.
     virtual BOOL OnNewDocument();
     // Reads the file into the document; on failure tells the user and leaves the document as it was.
-    virtual BOOL OnOpenDocument(const QString& pathName);
+    // A file whose name is not UTF-8 is opened by its bytes, nativeName.
+    virtual BOOL OnOpenDocument(const QString& pathName, const QByteArray& nativeName = {});
     // Writes the document to the file, replacing it only once complete; on failure tells the user.
     virtual BOOL OnSaveDocument(const QString& pathName);
     virtual void Serialize(CArchive& ar);

@@ -9,11 +9,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-QString AfxOpenRegularFile(QFile& file)
+QString AfxOpenRegularFile(QFile& file, const QByteArray& nativeName)
 {
     // Opened without waiting, then looked at: the file checked is the file read.
-    const int fd = ::open(QFile::encodeName(file.fileName()).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0 && errno == ENOENT && file.fileName().contains(QChar::ReplacementCharacter))
+    const QByteArray name = nativeName.isEmpty() ? QFile::encodeName(file.fileName()) : nativeName;
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0 && errno == ENOENT && nativeName.isEmpty() && file.fileName().contains(QChar::ReplacementCharacter))
         return QStringLiteral("le fichier n'existe pas sous ce nom ; un nom qui n'est pas écrit en UTF-8, le codage "
                               "des noms de fichiers du système, ne peut pas être ouvert : renommez le fichier");
     if (fd < 0)

@@ -8,4 +8,5 @@ class QFile;
 // is refused without being read: a FIFO without a writer would block for ever. Empty on success,
 // else the reason, in French, for a message to the user. A name that came from bytes that are not
 // UTF-8 holds replacement characters and names no file; the reason says so.
-QString AfxOpenRegularFile(QFile& file);
+// nativeName, when given, is the file's name as bytes that are not UTF-8.
+QString AfxOpenRegularFile(QFile& file, const QByteArray& nativeName = {});

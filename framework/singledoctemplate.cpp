@@ -7,6 +7,8 @@
 #include "runtimeclass.h"
 #include "winapp.h"
 
+#include <QFileInfo>
+
 CSingleDocTemplate::CSingleDocTemplate(UINT nIDResource, const CRuntimeClass* pDocClass,
                                        const CRuntimeClass* pFrameClass, const CRuntimeClass* pViewClass)
     : m_nIDResource(nIDResource), m_pDocClass(pDocClass), m_pFrameClass(pFrameClass), m_pViewClass(pViewClass)
@@ -25,7 +27,7 @@ void CSingleDocTemplate::SetDefaultTitle(CDocument* pDocument) const
     pDocument->SetTitle(name.isEmpty() ? QStringLiteral("Sans titre") : name);
 }
 
-CDocument* CSingleDocTemplate::OpenDocumentFile(const QString& pathName)
+CDocument* CSingleDocTemplate::OpenDocumentFile(const QString& pathName, const QByteArray& nativeName)
 {
     const bool created = !m_pOnlyDoc;
     if (created)
@@ -48,9 +50,12 @@ CDocument* CSingleDocTemplate::OpenDocumentFile(const QString& pathName)
         if (!document->OnNewDocument())
             return FailedDocument(created);
     } else {
-        if (!document->OnOpenDocument(pathName))
+        if (!document->OnOpenDocument(pathName, nativeName))
             return FailedDocument(created);
-        document->SetPathName(pathName);
+        if (nativeName.isEmpty())
+            document->SetPathName(pathName);
+        else
+            document->SetTitle(QFileInfo(pathName).fileName());
     }
     m_pFrame->InitialUpdateFrame(document);
     return document;

@@ -24,8 +24,10 @@ public:
     ~CSingleDocTemplate() override;
 
     // Makes a new, untitled document when pathName is empty, else opens the file as the document.
-    // Null when that failed; the document then stays as it was.
-    CDocument* OpenDocumentFile(const QString& pathName);
+    // Null when that failed; the document then stays as it was. A file named by bytes that are not
+    // UTF-8 (nativeName) is opened by them; no path can name it again, so the document takes the
+    // file's name as its title only, and is saved under a name the user gives.
+    CDocument* OpenDocumentFile(const QString& pathName, const QByteArray& nativeName = {});
     QString GetDocString(DocStringIndex index) const;
     void SetDefaultTitle(CDocument* pDocument) const;
     CFrameWnd* GetFrame() const { return m_pFrame.get(); }

@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QFontMetrics>
 #include <QMenu>
 #include <QSettings>
@@ -112,13 +113,18 @@ void CWinApp::AddDocTemplate(CSingleDocTemplate* pTemplate)
     m_pDocTemplate.reset(pTemplate);
 }
 
+// A name whose bytes are not UTF-8, the system's file name encoding, does not survive as text: its
+// bytes are kept to open it by.
 void CWinApp::ParseCommandLine(CCommandLineInfo& rCmdInfo) const
 {
-    for (const QString& argument : m_arguments.mid(1)) {
+    for (int i = 1; i < m_arguments.size(); ++i) {
+        const QString& argument = m_arguments[i];
         if (argument.startsWith(u'-'))
             continue;
         rCmdInfo.m_nShellCommand = CCommandLineInfo::FileOpen;
         rCmdInfo.m_strFileName = argument;
+        if (i < m_argv.size() && QFile::encodeName(argument) != m_argv[i])
+            rCmdInfo.m_strNativeFileName = m_argv[i];
         return;
     }
 }
@@ -127,9 +133,9 @@ BOOL CWinApp::ProcessShellCommand(CCommandLineInfo& rCmdInfo)
 {
     if (!m_pDocTemplate)
         return FALSE;
-    const QString pathName =
-        rCmdInfo.m_nShellCommand == CCommandLineInfo::FileOpen ? rCmdInfo.m_strFileName : QString();
-    return OpenDocumentFile(pathName) != nullptr;
+    if (rCmdInfo.m_nShellCommand != CCommandLineInfo::FileOpen)
+        return OpenDocumentFile(QString()) != nullptr;
+    return m_pDocTemplate->OpenDocumentFile(rCmdInfo.m_strFileName, rCmdInfo.m_strNativeFileName) != nullptr;
 }
 
 CDocument* CWinApp::OpenDocumentFile(const QString& pathName)

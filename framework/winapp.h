@@ -2,6 +2,7 @@
 
 #include "cmdtarget.h"
 
+#include <QByteArrayList>
 #include <QString>
 #include <QStringList>
 
@@ -43,6 +44,7 @@ public:
     QString m_pszAppName;
     QString m_pszRegistryKey;
     QStringList m_arguments; // the command line, program name first
+    QByteArrayList m_argv;   // the same, as the bytes that the process got
     CWnd* m_pMainWnd = nullptr;
 
 protected:

@@ -7,6 +7,7 @@
 #include "winapp.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -38,11 +39,14 @@ bool AfxLoadQtTranslations()
     return true;
 }
 
-void AfxWinInit(CWinApp* pApp, const QStringList& arguments)
+void AfxWinInit(CWinApp* pApp, const QByteArrayList& argv)
 {
     if (pApp->m_pszAppName.isEmpty())
         pApp->m_pszAppName = AfxLoadString(AFX_IDS_APP_TITLE);
-    pApp->m_arguments = arguments;
+    pApp->m_argv = argv;
+    pApp->m_arguments.clear();
+    for (const QByteArray& argument : argv)
+        pApp->m_arguments << QFile::decodeName(argument);
 }
 
 int AfxWinMain(int argc, char* argv[], const ResourceModule& resources)
@@ -67,7 +71,7 @@ int AfxWinMain(int argc, char* argv[], const ResourceModule& resources)
     CWinApp* app = AfxGetApp();
     if (!app)
         return 1;
-    AfxWinInit(app, QApplication::arguments());
+    AfxWinInit(app, QByteArrayList(argv, argv + argc)); // without the options that Qt took
     if (!app->InitInstance()) {
         app->ExitInstance();
         return 1;

@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QStringList>
+#include <QByteArrayList>
 
 class CWinApp;
 struct ResourceModule;
 
 // Gives the application its name (when it has none) and its command line, as the entry does
-// before InitInstance.
-void AfxWinInit(CWinApp* pApp, const QStringList& arguments);
+// before InitInstance: the arguments' bytes as the process got them, program name first.
+void AfxWinInit(CWinApp* pApp, const QByteArrayList& argv);
 
 // A write past the process's file-size limit then fails with an error that the program reports,
 // instead of the signal SIGXFSZ ending the process.

@@ -9,6 +9,7 @@
 #include "startupservices.h"
 #include "winmain.h"
 
+#include <QFile>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QSettings>
@@ -37,7 +38,15 @@ AppSession::~AppSession()
 
 bool AppSession::Start(const QStringList& arguments)
 {
-    AfxWinInit(&theApp, QStringList{QStringLiteral("carrelix")} + arguments);
+    QByteArrayList bytes;
+    for (const QString& argument : arguments)
+        bytes << QFile::encodeName(argument);
+    return StartWithBytes(bytes);
+}
+
+bool AppSession::StartWithBytes(const QByteArrayList& arguments)
+{
+    AfxWinInit(&theApp, QByteArrayList{"carrelix"} + arguments);
     m_running = true;
     if (!theApp.InitInstance())
         return false;

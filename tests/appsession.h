@@ -21,6 +21,8 @@ public:
 
     // Runs InitInstance with these arguments after the program's name; its result.
     bool Start(const QStringList& arguments = {});
+    // The same with the arguments' bytes, which need not be UTF-8.
+    bool StartWithBytes(const QByteArrayList& arguments);
     void Stop();
 
     CFrameWnd* Frame() const;

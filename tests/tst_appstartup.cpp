@@ -86,6 +86,25 @@ private slots:
         QCOMPARE(settings.value("Recent File List/File1").toString(), path);
     }
 
+    // Its bytes are not UTF-8: no path can name it, so it opens untitled but for its name, and is
+    // saved only under a name that the user gives.
+    void fileNamedInBytesThatAreNotUtf8Opens()
+    {
+        const QByteArray bytes = QFile::encodeName(m_files.path()) + "/grille\xE9.txt";
+        QFile file;
+        QVERIFY(file.open(::open(bytes.constData(), O_WRONLY | O_CREAT, 0600), QIODevice::WriteOnly,
+                          QFileDevice::AutoCloseHandle));
+        QCOMPARE(file.write(SampleGridFile()), 202);
+        file.close();
+        AppSession session;
+        QVERIFY(session.StartWithBytes({bytes}));
+        QCOMPARE(session.View()->m_grid[8][8], BYTE(9));
+        QCOMPARE(session.Caption(), QString("grille\uFFFD.txt - Le Carrelix"));
+        QVERIFY(session.View()->GetDocument()->GetPathName().isEmpty());
+        QVERIFY(RecentFiles().isEmpty());
+        QVERIFY(session.messages.empty());
+    }
+
     void fileThatCannotBeOpenedEndsStartUp_data()
     {
         QTest::addColumn<QString>("name");
@@ -99,8 +118,8 @@ private slots:
         QTest::newRow("cut short") << "court.txt" << SampleGridFile().left(13 + 7 * 21)
                                    << "ce n'est pas un fichier de grille";
         QTest::newRow("fifo without writer") << "fifo" << QByteArray() << "ce n'est pas un fichier ordinaire";
-        // The file exists under its bytes, which the command line brings as replacement characters.
-        QTest::newRow("name not in UTF-8")
+        // The file exists under its bytes, which reach the program as replacement characters.
+        QTest::newRow("name decoded from bytes not in UTF-8")
             << QFile::decodeName("grille\xE9.txt") << SampleGridFile() << "pas écrit en UTF-8";
     }
 
