@@ -166,18 +166,30 @@ private slots:
         QVERIFY(!settings.contains("Recent File List/File5"));
     }
 
-    void recentFileListIsReadAtStart()
+    // All four entries are read; one that leaves the list also leaves the settings.
+    void recentFileListIsReadAtStartAndWrittenBack()
     {
         AppSession session;
+        const QString file = session.SettingsFolder() + "/Applications locales générées par AppWizard/Le Carrelix.conf";
+        const QStringList stored = {MakeFile("un.txt"), "/absent/deux.txt", MakeFile("trois.txt"),
+                                    MakeFile("quatre.txt")};
         {
-            QSettings settings(session.SettingsFolder() +
-                                   "/Applications locales générées par AppWizard/Le Carrelix.conf",
-                               QSettings::IniFormat);
-            settings.setValue("Recent File List/File1", "/tmp/un.txt");
-            settings.setValue("Recent File List/File2", "/tmp/deux.txt");
+            QSettings settings(file, QSettings::IniFormat);
+            for (int i = 0; i < stored.size(); ++i)
+                settings.setValue(QStringLiteral("Recent File List/File%1").arg(i + 1), stored[i]);
         }
         QVERIFY(session.Start());
-        QCOMPARE(RecentFiles(), QStringList({"/tmp/un.txt", "/tmp/deux.txt"}));
+        QCOMPARE(RecentFiles(), stored);
+        session.Frame()->ExecuteCommand(ID_FILE_MRU_FILE1 + 1);
+        QCOMPARE(session.messages.size(), size_t(1));
+        session.Stop();
+
+        const QSettings settings(file, QSettings::IniFormat);
+        QStringList written;
+        for (const QString& key : settings.allKeys())
+            written << key + "=" + settings.value(key).toString();
+        QCOMPARE(written, QStringList({"Recent File List/File1=" + stored[0], "Recent File List/File2=" + stored[2],
+                                       "Recent File List/File3=" + stored[3]}));
     }
 
     void newDocumentAfterOpenIsUntitledAgainAndClearsGrid()
