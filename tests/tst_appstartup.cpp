@@ -184,12 +184,12 @@ private slots:
         QCOMPARE(session.messages.size(), size_t(1));
         session.Stop();
 
-        const QSettings settings(file, QSettings::IniFormat);
+        QSettings settings(file, QSettings::IniFormat);
+        settings.beginGroup("Recent File List");
         QStringList written;
-        for (const QString& key : settings.allKeys())
+        for (const QString& key : settings.childKeys())
             written << key + "=" + settings.value(key).toString();
-        QCOMPARE(written, QStringList({"Recent File List/File1=" + stored[0], "Recent File List/File2=" + stored[2],
-                                       "Recent File List/File3=" + stored[3]}));
+        QCOMPARE(written, QStringList({"File1=" + stored[0], "File2=" + stored[2], "File3=" + stored[3]}));
     }
 
     void newDocumentAfterOpenIsUntitledAgainAndClearsGrid()
