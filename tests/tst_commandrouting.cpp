@@ -189,7 +189,7 @@ private slots:
 
     void commandRunsAtTheFirstLevelThatHandlesIt()
     {
-        for (const UINT id : {ID_TO_VIEW, ID_TO_DOCUMENT, ID_TO_FRAME, ID_TO_APP, 599u})
+        for (const UINT id : {ID_TO_VIEW, ID_TO_DOCUMENT, ID_TO_FRAME, ID_TO_APP, 599u}) // 599: no level handles it
             m_frame->ExecuteCommand(id);
         QCOMPARE(g_trail, QStringList({"view 501", "document 502", "frame 503", "app 504"}));
     }
