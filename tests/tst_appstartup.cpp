@@ -234,22 +234,47 @@ private slots:
         QVERIFY(!settings.contains("Recent File List/File5"));
     }
 
-    void recentFileListIsReadAtStart()
+    // All four entries are read; one that leaves the list also leaves the settings.
+    void recentFileListIsReadAtStartAndWrittenBack()
+    {
+        AppSession session;
+        const QString file = session.SettingsFolder() + "/Applications locales générées par AppWizard/Le Carrelix.conf";
+        const QStringList stored = {MakeFile("un.txt"), "/absent/deux.txt", MakeFile("trois.txt"),
+                                    MakeFile("quatre.txt")};
+        {
+            QSettings settings(file, QSettings::IniFormat);
+            for (int i = 0; i < stored.size(); ++i)
+                settings.setValue(QStringLiteral("Recent File List/File%1").arg(i + 1), stored[i]);
+        }
+        QVERIFY(session.Start());
+        QCOMPARE(RecentFiles(), stored);
+        session.Frame()->ExecuteCommand(ID_FILE_MRU_FILE1 + 1);
+        QCOMPARE(session.messages.size(), size_t(1));
+        session.Stop();
+
+        QSettings settings(file, QSettings::IniFormat);
+        settings.beginGroup("Recent File List");
+        QStringList written;
+        for (const QString& key : settings.childKeys())
+            written << key + "=" + settings.value(key).toString();
+        QCOMPARE(written, QStringList({"File1=" + stored[0], "File2=" + stored[2], "File3=" + stored[3]}));
+    }
+
+    // What a damaged settings file may hold in place of paths is dropped when the list is read.
+    void damagedRecentFileEntriesAreDropped()
     {
         AppSession session;
         {
             QSettings settings(session.SettingsFolder() +
                                    "/Applications locales générées par AppWizard/Le Carrelix.conf",
                                QSettings::IniFormat);
-            settings.setValue("Recent File List/File1", "/tmp/un.txt");
-            // What a damaged settings file may hold: none of it is a path.
-            settings.setValue("Recent File List/File2", QString("/tmp/un") + QChar(0) + "deux.txt");
-            settings.setValue("Recent File List/File3", "/tmp/" + QString(4 << 20, 'x'));
-            settings.setValue("Recent File List/File4", "relative.txt");
-            settings.setValue("Recent File List/File5", "/tmp/cinq.txt"); // over the four that are read
+            settings.setValue("Recent File List/File1", QString("/tmp/un") + QChar(0) + "deux.txt");
+            settings.setValue("Recent File List/File2", "/tmp/" + QString(4 << 20, 'x'));
+            settings.setValue("Recent File List/File3", "relative.txt");
+            settings.setValue("Recent File List/File4", "/tmp/quatre.txt");
         }
         QVERIFY(session.Start());
-        QCOMPARE(RecentFiles(), QStringList({"/tmp/un.txt"}));
+        QCOMPARE(RecentFiles(), QStringList{"/tmp/quatre.txt"});
     }
 
     void newDocumentAfterOpenIsUntitledAgainAndClearsGrid()

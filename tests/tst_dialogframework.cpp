@@ -1,14 +1,17 @@
 #include "createcontext.h"
 #include "dialogsurface.h"
+#include "dialogunits.h"
 #include "formview.h"
 #include "framewnd.h"
 #include "resources.h"
 #include "runtimeclass.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QTest>
 
 #include <climits>
+#include <cmath>
 
 namespace {
 constexpr UINT IDD_TEST_FORM = 900;
@@ -169,6 +172,31 @@ private slots:
         delete Edit(14);
         delete Edit(15);
         QCOMPARE(m_view->GetNextDlgTabItem(m_view->GetDlgItem(10))->GetDlgCtrlID(), 10);
+    }
+
+    // The nearest pixel of n base/4 across and n base/8 down, the bases measured on the font here.
+    void dialogUnitsRoundToTheNearestPixel_data()
+    {
+        QTest::addColumn<int>("pointSize");
+        for (const int size : {7, 8, 9, 10, 11, 13, 16})
+            QTest::addRow("%d pt", size) << size;
+    }
+
+    void dialogUnitsRoundToTheNearestPixel()
+    {
+        QFETCH(int, pointSize);
+        QFont font = QApplication::font();
+        font.setPointSize(pointSize);
+        const QFontMetrics metrics(font);
+        const double letters =
+            metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+        const double baseX = std::floor(letters / 52 + 0.5);
+        const double baseY = metrics.height();
+        const DialogUnits units(font);
+        for (int n = 0; n <= 200; ++n) {
+            QCOMPARE(units.ToPixelsX(n), int(std::floor(n * baseX / 4 + 0.5)));
+            QCOMPARE(units.ToPixelsY(n), int(std::floor(n * baseY / 8 + 0.5)));
+        }
     }
 
     void dlgItemIntReadsLeadingNumber_data()

@@ -254,6 +254,36 @@ private slots:
         QCOMPARE(S().Cell(8, 8)->text(), QString("6"));
     }
 
+    // A file must bring 162 grid characters: eight rows and the first cell with its TAB.
+    void cutShortFileLoadsFrom162GridCharacters_data()
+    {
+        QTest::addColumn<bool>("byOpen"); // File > Open, or the document as the command line and recent files read it
+        QTest::addColumn<int>("chars");
+        QTest::newRow("161 by Open") << true << 161;
+        QTest::newRow("162 by Open") << true << 162;
+        QTest::newRow("161 as the document") << false << 161;
+        QTest::newRow("162 as the document") << false << 162;
+    }
+
+    void cutShortFileLoadsFrom162GridCharacters()
+    {
+        QFETCH(bool, byOpen);
+        QFETCH(int, chars);
+        WriteAll(Path("court.txt"), SampleGridFile().left(13 + chars / 20 * 21 + chars % 20));
+        const bool loads = chars >= 162;
+        if (byOpen) {
+            AnswerDialogs(Path("court.txt"));
+            const StdoutCapture out;
+            Command(ID_FILE_OPEN);
+            QCOMPARE(out.Bytes(), QByteArray("Number of items read = ") + QByteArray::number(chars) + "\n");
+        } else {
+            QCOMPARE(theApp.OpenDocumentFile(Path("court.txt")) != nullptr, loads);
+        }
+        QCOMPARE(S().messages.size(), size_t(loads ? 0 : 1));
+        QCOMPARE(S().View()->m_grid[7][7], BYTE(loads ? 8 : 0));
+        QCOMPARE(S().Cell(7, 7)->text(), loads ? QString("8") : QString());
+    }
+
     void failedOpenKeepsGridAndTells_data()
     {
         QTest::addColumn<QString>("kind");

@@ -215,6 +215,10 @@ private slots:
         QTest::addColumn<QString>("prompt");
         QTest::newRow("new") << ID_FILE_NEW << true << "Nouveau"
                              << "Crée un nouveau document";
+        QTest::newRow("open") << ID_FILE_OPEN << true << "Ouvrir"
+                              << "Ouvre un document existant";
+        QTest::newRow("save") << ID_FILE_SAVE << true << "Enregistrer"
+                              << "Enregistre le document actif";
         QTest::newRow("cut") << ID_EDIT_CUT << false << "Couper"
                              << "Coupe la sélection et la place dans le Presse-papiers";
         QTest::newRow("copy") << ID_EDIT_COPY << false << "Copier"

@@ -79,6 +79,10 @@ private slots:
         QTest::newRow("middle box") << std::vector<Placed>{{3, 5, 5}} << 4 << 4 << 5 << box;
         QTest::newRow("last box") << std::vector<Placed>{{6, 6, 5}} << 8 << 8 << 5 << box;
         QTest::newRow("first box") << std::vector<Placed>{{2, 2, 9}} << 0 << 0 << 9 << box;
+        QTest::newRow("top right box") << std::vector<Placed>{{2, 8, 5}} << 0 << 6 << 5 << box;
+        QTest::newRow("bottom left box") << std::vector<Placed>{{8, 0, 4}} << 7 << 1 << 4 << box;
+        QTest::newRow("box across the diagonal is free")
+            << std::vector<Placed>{{1, 1, 5}} << 0 << 6 << 5 << QByteArray();
         QTest::newRow("neighbouring box is free") << std::vector<Placed>{{3, 3, 5}} << 2 << 2 << 5 << QByteArray();
         QTest::newRow("conflicts elsewhere")
             << std::vector<Placed>{{0, 0, 5}, {0, 1, 5}, {1, 0, 5}} << 8 << 8 << 5 << QByteArray();

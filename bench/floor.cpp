@@ -1,0 +1,11 @@
+#include "floorwindow.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    FloorWindow window;
+    window.show();
+    return QApplication::exec();
+}
