@@ -45,7 +45,7 @@ BOOL CDocument::OnOpenDocument(const QString& pathName, const QByteArray& native
     // only be kept as "/" and the name, which may be another file.
     if (QDir::isRelativePath(pathName) && QDir::currentPath().isEmpty())
         reason = QStringLiteral("le dossier courant est trop profond pour qu'un nom relatif y soit suivi ; "
-                                "donnez un chemin complet plus court");
+                                "donnez le chemin complet du fichier");
     else
         reason = AfxOpenRegularFile(file, nativeName);
     if (reason.isEmpty()) {

@@ -19,18 +19,13 @@
 #include <QTest>
 #include <QTimer>
 
+#include <map>
+
 namespace {
 QByteArray ReadAll(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
 }
 
 // The program's own output: Qt's warnings about the offscreen platform come in QtTest's lines.
@@ -45,8 +40,7 @@ QByteArray WithoutTestWarnings(const QByteArray& output)
     return kept;
 }
 
-// doc.txt holds a 7 in the last cell; other.txt, the recent file and the one File > Open picks,
-// holds the sample grid with a 9 there.
+// doc.txt has a 7 in the last cell; other.txt, the recent file and the one File > Open picks, a 9.
 const QByteArray kDocGrid = GridFileBytesOf(QByteArray(80, ' ') + "7");
 } // namespace
 
@@ -63,6 +57,16 @@ private:
     AppSession& S() { return *m_session; }
     QString Path(const QString& name) const { return m_dir->filePath(name); }
 
+    // The action; whether the document is doc.txt; the keys typed into the empty cell (0, 8); the
+    // answer, empty when no question may come; whether the action goes on; the document's title in
+    // the caption afterwards, while the window is open; the file that holds the typed grid then.
+    static void Row(const char* name, const char* action, bool titled, const char* keys, const char* answer,
+                    bool proceeds, const char* title, const char* saved)
+    {
+        QTest::newRow(name) << QString(action) << QString(keys) << QString(answer) << QString(title) << QString(saved)
+                            << titled << proceeds;
+    }
+
 private slots:
     void cleanup()
     {
@@ -73,85 +77,41 @@ private slots:
 
     void changedGridIsNeverDiscardedUnasked_data()
     {
-        QTest::addColumn<QString>("action");
-        QTest::addColumn<bool>("titled");    // the document is doc.txt, named on the command line
-        QTest::addColumn<QString>("keys");   // typed into the empty cell (0, 8)
-        QTest::addColumn<QString>("answer"); // empty when no question may come
+        for (const char* column : {"action", "keys", "answer", "title", "saved"})
+            QTest::addColumn<QString>(column);
+        QTest::addColumn<bool>("titled");
         QTest::addColumn<bool>("proceeds");
-        QTest::addColumn<QString>("caption"); // afterwards, while the window is open
-        QTest::addColumn<QString>("saved");   // the file that holds the typed grid afterwards
-
-        const QString doc = "doc.txt - Le Carrelix";
-        const QString docChanged = "doc.txt* - Le Carrelix";
-        const QString untitled = "Sans titre - Le Carrelix";
-        const QString other = "other.txt - Le Carrelix";
         // Nothing changed, nothing asked: every action goes on as it always did.
-        QTest::newRow("new, untouched") << "new" << false << ""
-                                        << "" << true << untitled << "";
-        QTest::newRow("new, letter erased") << "new" << true << "x"
-                                            << "" << true << untitled << "";
-        QTest::newRow("new, refused digit") << "new" << true << "7"
-                                            << "" << true << untitled << "";
-        QTest::newRow("recent, untouched") << "recent" << true << ""
-                                           << "" << true << other << "";
-        QTest::newRow("open, untouched") << "open" << true << ""
-                                         << "" << true << doc << "";
-        QTest::newRow("quit, untouched") << "quit" << false << ""
-                                         << "" << true << ""
-                                         << "";
-        QTest::newRow("close, untouched") << "close" << true << ""
-                                          << "" << true << ""
-                                          << "";
-        QTest::newRow("session end, untouched") << "session" << true << ""
-                                                << "" << true << doc << "";
+        Row("new, untouched", "new", false, "", "", true, "Sans titre", "");
+        Row("new, letter erased", "new", true, "x", "", true, "Sans titre", "");
+        Row("new, refused digit", "new", true, "7", "", true, "Sans titre", "");
+        Row("recent, untouched", "recent", true, "", "", true, "other.txt", "");
+        Row("open, untouched", "open", true, "", "", true, "doc.txt", "");
+        Row("quit, untouched", "quit", false, "", "", true, "", "");
+        Row("close, untouched", "close", true, "", "", true, "", "");
+        Row("session end, untouched", "session", true, "", "", true, "doc.txt", "");
         // Saving makes the grid unchanged.
-        QTest::newRow("save") << "save" << true << "6"
-                              << "" << true << doc << "saved.txt";
-        QTest::newRow("save as") << "save as" << false << "6"
-                                 << "" << true << "saved.txt - Le Carrelix"
-                                 << "saved.txt";
+        Row("save", "save", true, "6", "", true, "doc.txt", "saved.txt");
+        Row("save as", "save as", false, "6", "", true, "saved.txt", "saved.txt");
         // A changed grid: each answer.
-        QTest::newRow("new, don't save") << "new" << true << "6"
-                                         << "discard" << true << untitled << "";
-        QTest::newRow("new, save to the document") << "new" << true << "6"
-                                                   << "save" << true << untitled << "doc.txt";
-        QTest::newRow("new, save untitled") << "new" << false << "6"
-                                            << "save" << true << untitled << "saved.txt";
-        QTest::newRow("new, save dialog cancelled") << "new" << false << "6"
-                                                    << "save, dialog cancelled" << false << "Sans titre* - Le Carrelix"
-                                                    << "";
-        QTest::newRow("new, save fails") << "new" << false << "6"
-                                         << "save, fails" << false << "Sans titre* - Le Carrelix"
-                                         << "";
-        QTest::newRow("new, cancel") << "new" << true << "6"
-                                     << "cancel" << false << docChanged << "";
-        QTest::newRow("recent, cancel") << "recent" << true << "6"
-                                        << "cancel" << false << docChanged << "";
-        QTest::newRow("recent, don't save") << "recent" << true << "6"
-                                            << "discard" << true << other << "";
-        QTest::newRow("recent, save untitled") << "recent" << false << "6"
-                                               << "save" << true << other << "saved.txt";
-        QTest::newRow("open, cancel") << "open" << true << "6"
-                                      << "cancel" << false << docChanged << "";
-        QTest::newRow("open, don't save") << "open" << true << "6"
-                                          << "discard" << true << doc << "";
-        QTest::newRow("open, save") << "open" << true << "6"
-                                    << "save" << true << doc << "doc.txt";
-        QTest::newRow("quit, cancel") << "quit" << false << "6"
-                                      << "cancel" << false << "Sans titre* - Le Carrelix"
-                                      << "";
-        QTest::newRow("quit, save") << "quit" << true << "6"
-                                    << "save" << true << ""
-                                    << "doc.txt";
-        QTest::newRow("close, don't save") << "close" << true << "6"
-                                           << "discard" << true << ""
-                                           << "";
-        QTest::newRow("close, cancel") << "close" << true << "6"
-                                       << "cancel" << false << docChanged << "";
-        QTest::newRow("session end, cancel") << "session" << true << "6"
-                                             << "cancel" << false << docChanged << "";
-        QTest::newRow("session end, don't save") << "session" << true << "6"
-                                                 << "discard" << true << doc << "";
+        Row("new, don't save", "new", true, "6", "discard", true, "Sans titre", "");
+        Row("new, save to the document", "new", true, "6", "save", true, "Sans titre", "doc.txt");
+        Row("new, save untitled", "new", false, "6", "save", true, "Sans titre", "saved.txt");
+        Row("new, save dialog cancelled", "new", false, "6", "save, dialog cancelled", false, "Sans titre*", "");
+        Row("new, save fails", "new", false, "6", "save, fails", false, "Sans titre*", "");
+        Row("new, cancel", "new", true, "6", "cancel", false, "doc.txt*", "");
+        Row("recent, cancel", "recent", true, "6", "cancel", false, "doc.txt*", "");
+        Row("recent, don't save", "recent", true, "6", "discard", true, "other.txt", "");
+        Row("recent, save untitled", "recent", false, "6", "save", true, "other.txt", "saved.txt");
+        Row("open, cancel", "open", true, "6", "cancel", false, "doc.txt*", "");
+        Row("open, don't save", "open", true, "6", "discard", true, "doc.txt", "");
+        Row("open, save", "open", true, "6", "save", true, "doc.txt", "doc.txt");
+        Row("quit, cancel", "quit", false, "6", "cancel", false, "Sans titre*", "");
+        Row("quit, save", "quit", true, "6", "save", true, "", "doc.txt");
+        Row("close, don't save", "close", true, "6", "discard", true, "", "");
+        Row("close, cancel", "close", true, "6", "cancel", false, "doc.txt*", "");
+        Row("session end, cancel", "session", true, "6", "cancel", false, "doc.txt*", "");
+        Row("session end, don't save", "session", true, "6", "discard", true, "doc.txt", "");
     }
 
     void changedGridIsNeverDiscardedUnasked()
@@ -161,38 +121,35 @@ private slots:
         QFETCH(QString, keys);
         QFETCH(QString, answer);
         QFETCH(bool, proceeds);
-        QFETCH(QString, caption);
+        QFETCH(QString, title);
         QFETCH(QString, saved);
-
         m_dir = std::make_unique<QTemporaryDir>();
-        WriteAll(Path("doc.txt"), kDocGrid);
-        WriteAll(Path("other.txt"), SampleGridFile());
+        for (const auto& [name, bytes] : {std::pair{"doc.txt", kDocGrid}, std::pair{"other.txt", SampleGridFile()}}) {
+            QFile file(Path(name));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        }
         QVERIFY(QDir().mkdir(Path("dossier")));
         m_session = std::make_unique<AppSession>();
         QSettings(S().SettingsFolder() + "/Applications locales générées par AppWizard/Le Carrelix.conf",
                   QSettings::IniFormat)
             .setValue("Recent File List/File1", Path("other.txt"));
         QVERIFY(S().Start(titled ? QStringList{Path("doc.txt")} : QStringList()));
-
         S().Cell(0, 8)->setFocus();
         for (const QChar c : keys)
             QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
-        const BYTE typed = keys == "6" ? 6 : 0;
 
         AfxSetFileDialogHook([&](QFileDialog& dialog) {
             if (dialog.acceptMode() == QFileDialog::AcceptOpen)
                 return Path("other.txt");
-            if (answer == "save, dialog cancelled")
-                return QString();
-            return Path(answer == "save, fails" ? "dossier" : "saved.txt");
+            return answer == "save, dialog cancelled" ? QString()
+                                                      : Path(answer == "save, fails" ? "dossier" : "saved.txt");
         });
         QStringList questions;
         QStringList buttons;
-        QStringList reports;
+        int reports = 0;
         AfxSetMessageBoxDriver([&](QMessageBox& box) {
-            if (!box.button(QMessageBox::Save)) {
-                reports << box.text();
-                box.button(QMessageBox::Ok)->click();
+            if (!box.button(QMessageBox::Save)) { // the report of a failed save
+                ++reports;
                 return;
             }
             questions << box.text();
@@ -212,56 +169,48 @@ private slots:
         });
 
         const StdoutCapture out;
+        const std::map<QString, UINT> commands{{"recent", ID_FILE_MRU_FILE1 + titled}, // doc.txt comes first
+                                               {"open", ID_FILE_OPEN},
+                                               {"save", ID_FILE_SAVE},
+                                               {"save as", ID_FILE_SAVE_AS},
+                                               {"quit", ID_APP_EXIT}};
         BOOL agreed = TRUE;
         if (action == "new")
             QTest::keySequence(QApplication::focusWidget(), QKeySequence("Ctrl+N"));
-        else if (action == "recent")
-            S().Frame()->ExecuteCommand(ID_FILE_MRU_FILE1 + titled); // doc.txt came first
-        else if (action == "open")
-            QTest::keySequence(QApplication::focusWidget(), QKeySequence("Ctrl+O"));
-        else if (action == "save")
-            QTest::keySequence(QApplication::focusWidget(), QKeySequence("Ctrl+S"));
-        else if (action == "save as")
-            S().Frame()->ExecuteCommand(ID_FILE_SAVE_AS);
-        else if (action == "quit")
-            S().Frame()->ExecuteCommand(ID_APP_EXIT);
         else if (action == "close")
             S().Window()->close();
-        else
+        else if (action == "session")
             agreed = S().Frame()->OnQueryEndSession();
-        const QByteArray printed = action == "open"   ? "Number of items read = 180\n"
-                                   : action == "save" ? "Wrote 180 items\n"
-                                                      : "";
-        QCOMPARE(WithoutTestWarnings(out.Bytes()), printed);
+        else
+            S().Frame()->ExecuteCommand(commands.at(action));
+        const std::map<QString, QByteArray> printed{{"open", "Number of items read = 180\n"},
+                                                    {"save", "Wrote 180 items\n"}};
+        QCOMPARE(WithoutTestWarnings(out.Bytes()), printed.count(action) ? printed.at(action) : QByteArray());
 
-        if (answer.isEmpty()) {
-            QCOMPARE(questions, QStringList());
-        } else {
-            QCOMPARE(questions, QStringList{QString("Voulez-vous enregistrer les modifications apportées à « %1 » ?")
-                                                .arg(titled ? "doc.txt" : "Sans titre")});
-            QCOMPARE(buttons.size(), 3);
-            for (const QString expected : {"Enregistrer (default)", "Ne pas enregistrer", "Annuler"})
-                QVERIFY2(buttons.contains(expected), qPrintable(buttons.join(", ")));
+        QCOMPARE(questions, answer.isEmpty() ? QStringList()
+                                             : QStringList{QString("Voulez-vous enregistrer les modifications "
+                                                                   "apportées à « %1 » ?")
+                                                               .arg(titled ? "doc.txt" : "Sans titre")});
+        if (!answer.isEmpty()) {
+            buttons.sort();
+            QCOMPARE(buttons, QStringList({"Annuler", "Enregistrer (default)", "Ne pas enregistrer"}));
         }
-        QCOMPARE(reports.size(), answer == "save, fails" ? 1 : 0);
-
-        const bool closes = action == "quit" || action == "close";
-        QCOMPARE(S().Window()->isVisible(), !(closes && proceeds));
+        QCOMPARE(reports, answer == "save, fails" ? 1 : 0);
         QCOMPARE(bool(agreed), action != "session" || proceeds);
-        if (!closes)
-            QCOMPARE(S().Caption(), caption);
+        QCOMPARE(S().Window()->isVisible(), !title.isEmpty());
+        if (!title.isEmpty())
+            QCOMPARE(S().Caption(), title + " - Le Carrelix");
 
         const bool replaced = proceeds && (action == "new" || action == "recent" || action == "open");
+        const BYTE typed = keys == "6" && !replaced ? 6 : 0;
         const BYTE last = replaced ? (action == "new" ? 0 : 9) : (titled ? 7 : 0);
-        QCOMPARE(S().View()->m_grid[0][8], replaced ? BYTE(0) : typed);
-        QCOMPARE(S().Cell(0, 8)->text(), replaced || !typed ? QString() : QString::number(typed));
+        QCOMPARE(S().View()->m_grid[0][8], typed);
+        QCOMPARE(S().Cell(0, 8)->text(), typed ? "6" : QString());
         QCOMPARE(S().View()->m_grid[8][8], last);
         QCOMPARE(S().Cell(8, 8)->text(), last ? QString::number(last) : QString());
-
         const QByteArray typedGrid = GridFileBytesOf("        6" + QByteArray(71, ' ') + (titled ? "7" : " "));
         QCOMPARE(ReadAll(Path("doc.txt")), saved == "doc.txt" ? typedGrid : kDocGrid);
         QCOMPARE(ReadAll(Path("saved.txt")), saved == "saved.txt" ? typedGrid : QByteArray());
-        QCOMPARE(ReadAll(Path("other.txt")), SampleGridFile());
     }
 };
 
