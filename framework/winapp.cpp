@@ -2,6 +2,7 @@
 
 #include "cmdui.h"
 #include "commandlineinfo.h"
+#include "commandlineoptions.h"
 #include "framewnd.h"
 #include "recentfilelist.h"
 #include "resources.h"
@@ -100,13 +101,11 @@ void CWinApp::AddDocTemplate(CSingleDocTemplate* pTemplate)
 
 void CWinApp::ParseCommandLine(CCommandLineInfo& rCmdInfo) const
 {
-    for (const QString& argument : m_arguments.mid(1)) {
-        if (argument.startsWith(u'-'))
-            continue;
-        rCmdInfo.m_nShellCommand = CCommandLineInfo::FileOpen;
-        rCmdInfo.m_strFileName = argument;
+    const QString fileName = AfxParseCommandLine(m_arguments).fileName;
+    if (fileName.isEmpty())
         return;
-    }
+    rCmdInfo.m_nShellCommand = CCommandLineInfo::FileOpen;
+    rCmdInfo.m_strFileName = fileName;
 }
 
 BOOL CWinApp::ProcessShellCommand(CCommandLineInfo& rCmdInfo)

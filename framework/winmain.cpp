@@ -1,5 +1,6 @@
 #include "winmain.h"
 
+#include "commandlineoptions.h"
 #include "displaycheck.h"
 #include "resources.h"
 #include "stdcommands.h"
@@ -12,16 +13,6 @@
 
 #include <csignal>
 #include <cstdio>
-#include <cstring>
-
-namespace {
-void PrintVersion(const VersionInfo& version)
-{
-    const int* v = version.fileVersion;
-    std::printf("%s %s (%d.%d.%d.%d) - %s\n", AfxLoadString(AFX_IDS_APP_TITLE).toUtf8().constData(),
-                version.productVersionText, v[0], v[1], v[2], v[3], version.fileDescription);
-}
-} // namespace
 
 void AfxIgnoreFileSizeSignal()
 {
@@ -48,26 +39,29 @@ void AfxWinInit(CWinApp* pApp, const QStringList& arguments)
 int AfxWinMain(int argc, char* argv[], const ResourceModule& resources)
 {
     AfxSetResourceHandle(&resources);
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--version") == 0 && resources.version) {
-            PrintVersion(*resources.version);
-            return 0;
-        }
-    }
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const CommandLineOptions options = AfxParseCommandLine(arguments);
+    if (const std::optional<int> status = AfxAnswerCommandLine(options, resources))
+        return *status;
     if (const std::string reason = AfxMissingDisplayReason(); !reason.empty()) {
         std::fprintf(stderr, "carrelix: %s\n", reason.c_str());
         return 1;
     }
 
     AfxIgnoreFileSizeSignal();
-    QApplication qtApp(argc, argv);
+    // Qt would take a file named like one of its options after "--" for that option.
+    int qtArgc = options.qtArgumentCount;
+    QApplication qtApp(qtArgc, argv);
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(resources.applicationId));
     if (!AfxLoadQtTranslations())
         AfxTrace("Qt's French translations (qtbase_fr.qm) were not found\n");
 
     CWinApp* app = AfxGetApp();
     if (!app)
         return 1;
-    AfxWinInit(app, QApplication::arguments());
+    AfxWinInit(app, QApplication::arguments() + arguments.mid(options.qtArgumentCount));
     if (!app->InitInstance()) {
         app->ExitInstance();
         return 1;
