@@ -3,7 +3,9 @@
 window as a user would (the window manager's WM_DELETE_WINDOW message), then checks that the
 program exits by itself, with status 0 and nothing alarming on its standard error.
 
-Usage: smoke.py TITLE PROGRAM [ARGUMENT...]   (TITLE: a part of the window's name)
+Usage: smoke.py [--wm-class CLASS] TITLE PROGRAM [ARGUMENT...]
+  TITLE: a part of the window's name; CLASS: the class the window's WM_CLASS must name, as the
+  desktop entry's StartupWMClass does
 Run it with /usr/bin/python3, whose python3-xlib comes from Debian's package.
 """
 import os
@@ -82,11 +84,22 @@ def close_like_a_user(disp, window):
     disp.flush()
 
 
+def check_wm_class(window, expected):
+    wm_class = window.get_wm_class()
+    if wm_class is None or wm_class[1] != expected:
+        fail(f"the window's WM_CLASS is {wm_class}, not of the class '{expected}'")
+    print(f"smoke: WM_CLASS {wm_class} names the class '{expected}'", flush=True)
+
+
 def main():
-    if len(sys.argv) < 3:
+    arguments = sys.argv[1:]
+    wm_class = None
+    if arguments[:1] == ["--wm-class"] and len(arguments) > 1:
+        wm_class, arguments = arguments[1], arguments[2:]
+    if len(arguments) < 2:
         print(__doc__, file=sys.stderr)
         sys.exit(2)
-    title, command = sys.argv[1], sys.argv[2:]
+    title, command = arguments[0], arguments[1:]
     disp = display.Display()
     env = dict(os.environ, QT_MESSAGE_PATTERN="qt-%{type}: %{message}")
     with tempfile.TemporaryDirectory() as runtime_dir, tempfile.TemporaryFile("w+") as stderr:
@@ -102,7 +115,10 @@ def main():
                     fail(f"no mapped window named like '{title}' within {WINDOW_WAIT_S} s")
                 fail(f"the program exited with status {status} before showing a window named like '{title}'")
             print(f"smoke: window 0x{window.id:x} '{window_name(disp, window)}' mapped after "
-                  f"{time.monotonic() - started:.1f} s; sending WM_DELETE_WINDOW", flush=True)
+                  f"{time.monotonic() - started:.1f} s", flush=True)
+            if wm_class is not None:
+                check_wm_class(window, wm_class)
+            print("smoke: sending WM_DELETE_WINDOW", flush=True)
             close_like_a_user(disp, window)
             try:
                 status = program.wait(timeout=EXIT_WAIT_S)

@@ -88,6 +88,9 @@ struct ResourceModule
     std::vector<StringEntry> strings;
     std::vector<IconResource> icons;
     const VersionInfo* version;
+    // Reverse-DNS: the name of the desktop entry, with which the desktop matches the windows.
+    const char* applicationId = nullptr;
+    const char* commandLineHelp = nullptr; // what --help prints, UTF-8
 };
 
 // Names the module whose resources the framework uses from now on.

@@ -2,6 +2,7 @@
 
 #include "cmdui.h"
 #include "commandlineinfo.h"
+#include "commandlineoptions.h"
 #include "document.h"
 #include "framewnd.h"
 #include "recentfilelist.h"
@@ -117,16 +118,14 @@ void CWinApp::AddDocTemplate(CSingleDocTemplate* pTemplate)
 // bytes are kept to open it by.
 void CWinApp::ParseCommandLine(CCommandLineInfo& rCmdInfo) const
 {
-    for (int i = 1; i < m_arguments.size(); ++i) {
-        const QString& argument = m_arguments[i];
-        if (argument.startsWith(u'-'))
-            continue;
-        rCmdInfo.m_nShellCommand = CCommandLineInfo::FileOpen;
-        rCmdInfo.m_strFileName = argument;
-        if (i < m_argv.size() && QFile::encodeName(argument) != m_argv[i])
-            rCmdInfo.m_strNativeFileName = m_argv[i];
+    const QString fileName = AfxParseCommandLine(m_arguments).fileName;
+    if (fileName.isEmpty())
         return;
-    }
+    rCmdInfo.m_nShellCommand = CCommandLineInfo::FileOpen;
+    rCmdInfo.m_strFileName = fileName;
+    const qsizetype index = m_arguments.indexOf(fileName, 1);
+    if (index > 0 && index < m_argv.size() && QFile::encodeName(fileName) != m_argv[index])
+        rCmdInfo.m_strNativeFileName = m_argv[index];
 }
 
 BOOL CWinApp::ProcessShellCommand(CCommandLineInfo& rCmdInfo)

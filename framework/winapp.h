@@ -31,7 +31,7 @@ public:
     void SetRegistryKey(const QString& registryKey);
     void LoadStdProfileSettings(UINT nMaxMRU = 4);
     void AddDocTemplate(CSingleDocTemplate* pTemplate);
-    // The first argument that is no option names a file to open.
+    // The first argument that is no option, or the one after "--", names a file to open.
     void ParseCommandLine(CCommandLineInfo& rCmdInfo) const;
     BOOL ProcessShellCommand(CCommandLineInfo& rCmdInfo);
     CDocument* OpenDocumentFile(const QString& pathName);

@@ -1,5 +1,6 @@
 #include "winmain.h"
 
+#include "commandlineoptions.h"
 #include "displaycheck.h"
 #include "resources.h"
 #include "stdcommands.h"
@@ -13,16 +14,6 @@
 
 #include <csignal>
 #include <cstdio>
-#include <cstring>
-
-namespace {
-void PrintVersion(const VersionInfo& version)
-{
-    const int* v = version.fileVersion;
-    std::printf("%s %s (%d.%d.%d.%d) - %s\n", AfxLoadString(AFX_IDS_APP_TITLE).toUtf8().constData(),
-                version.productVersionText, v[0], v[1], v[2], v[3], version.fileDescription);
-}
-} // namespace
 
 void AfxIgnoreFileSizeSignal()
 {
@@ -52,26 +43,32 @@ void AfxWinInit(CWinApp* pApp, const QByteArrayList& argv)
 int AfxWinMain(int argc, char* argv[], const ResourceModule& resources)
 {
     AfxSetResourceHandle(&resources);
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--version") == 0 && resources.version) {
-            PrintVersion(*resources.version);
-            return 0;
-        }
-    }
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const CommandLineOptions options = AfxParseCommandLine(arguments);
+    if (const std::optional<int> status = AfxAnswerCommandLine(options, resources))
+        return *status;
     if (const std::string reason = AfxMissingDisplayReason(); !reason.empty()) {
         std::fprintf(stderr, "carrelix: %s\n", reason.c_str());
         return 1;
     }
 
     AfxIgnoreFileSizeSignal();
-    QApplication qtApp(argc, argv);
+    // Qt would take a file named like one of its options after "--" for that option.
+    int qtArgc = options.qtArgumentCount;
+    QApplication qtApp(qtArgc, argv);
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(resources.applicationId));
     if (!AfxLoadQtTranslations())
         AfxTrace("Qt's French translations (qtbase_fr.qm) were not found\n");
 
     CWinApp* app = AfxGetApp();
     if (!app)
         return 1;
-    AfxWinInit(app, QByteArrayList(argv, argv + argc)); // without the options that Qt took
+    // The arguments' bytes: what Qt left of those it was given, then those after "--".
+    QByteArrayList bytes(argv, argv + qtArgc);
+    bytes += QByteArrayList(argv + options.qtArgumentCount, argv + argc);
+    AfxWinInit(app, bytes);
     if (!app->InitInstance()) {
         app->ExitInstance();
         return 1;

@@ -17,7 +17,7 @@ void AfxIgnoreFileSizeSignal();
 // speak French like the rest; false when they are not installed.
 bool AfxLoadQtTranslations();
 
-// The framework's entry: answers --version, starts Qt with its French texts, then runs the
-// application object's InitInstance and, when that succeeds, the message loop until the main
-// window closes. Returns the process's exit status.
+// The framework's entry: answers --help, --version and unknown options, starts Qt with its French
+// texts and the application ID, then runs the application object's InitInstance and, when that
+// succeeds, the message loop until the main window closes. Returns the process's exit status.
 int AfxWinMain(int argc, char* argv[], const ResourceModule& resources);

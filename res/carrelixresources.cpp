@@ -2,6 +2,7 @@
 
 #include "aboutbox.h"
 #include "accelerators.h"
+#include "commandlinehelp.h"
 #include "gridform.h"
 #include "mainmenu.h"
 #include "maintoolbar.h"
@@ -12,8 +13,8 @@
 const ResourceModule& CarrelixResources()
 {
     static const ResourceModule module{
-        {&aboutBoxTemplate, &gridFormTemplate},  {&mainMenu},  {&mainAccelerators}, {&mainToolbar}, stringTable,
-        {{IDR_MAINFRAME, ":/res/carrelix.ico"}}, &versionInfo,
+        {&aboutBoxTemplate, &gridFormTemplate},  {&mainMenu},  {&mainAccelerators}, {&mainToolbar},  stringTable,
+        {{IDR_MAINFRAME, ":/res/carrelix.ico"}}, &versionInfo, CARRELIX_APP_ID,     commandLineHelp,
     };
     return module;
 }

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QStringList>
+
+#include <optional>
+
+struct ResourceModule;
+
+// What the command line asks for, read before Qt starts so that --help, --version and a mistyped
+// option are answered without a display. Qt's own options (-platform, -style, -display...) are
+// passed over with their values; Qt reads them itself. Everything after "--" is a file name.
+struct CommandLineOptions
+{
+    enum Action { Run, ShowHelp, ShowVersion, RejectOption } action = Run;
+    QString unknownOption; // with RejectOption
+    QString fileName;      // with Run, the first file name, empty when there is none
+    int qtArgumentCount;   // with Run, the arguments before "--", those where Qt may look for its options
+};
+
+// Reads the arguments, the program's name first; the first of --help, -h, --version or an unknown
+// option decides.
+CommandLineOptions AfxParseCommandLine(const QStringList& arguments);
+
+// Prints the help or the version, or the line about an unknown option on standard error, and gives
+// the exit status; nothing when the program is to run.
+std::optional<int> AfxAnswerCommandLine(const CommandLineOptions& options, const ResourceModule& resources);

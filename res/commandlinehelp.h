@@ -1,0 +1,4 @@
+#pragma once
+
+// What carrelix --help prints.
+extern const char commandLineHelp[];
