@@ -101,11 +101,13 @@ bool SaveGridFile(const char szData[kGridBlockSize], const std::string& path)
     return true;
 }
 
-bool OpenGridFile(char szData[kGridBlockSize])
+bool OpenGridFile(char szData[kGridBlockSize], std::string* chosen)
 {
     std::string szFileName;
     if (!AskOpenFileName(szFileName))
         return false;
+    if (chosen)
+        *chosen = szFileName;
     return ReadGridFile(szData, szFileName);
 }
 

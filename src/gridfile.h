@@ -27,7 +27,8 @@ bool WriteGridFile(const char szData[kGridBlockSize]);
 bool SaveGridFile(const char szData[kGridBlockSize], const std::string& path);
 
 // Asks for a file name and reads the grid block from it (ReadGridFile); true when one was read.
-bool OpenGridFile(char szData[kGridBlockSize]);
+// The name chosen goes to chosen when given.
+bool OpenGridFile(char szData[kGridBlockSize], std::string* chosen = nullptr);
 // Reads the grid block of the file; true when the file brings at least kGridBlockMinimum block
 // characters. A failure tells the user.
 bool ReadGridFile(char szData[kGridBlockSize], const std::string& path);

@@ -7,7 +7,10 @@
 #include "messagebeep.h"
 #include "resource.h"
 
+#include <QFileInfo>
+
 #include <cstdio>
+#include <string>
 
 bool g_bSuppressCellChange = false;
 
@@ -146,16 +149,22 @@ void CNinegridView::OnFileSave()
         GetDocument()->SetModifiedFlag(FALSE);
 }
 
-// A changed grid is only replaced once the user has been asked, when the file has been read.
+// A changed grid is only replaced once the user has been asked, when the file has been read. Saved
+// just then into the very file chosen, the grid is what that file now holds.
 void CNinegridView::OnFileOpen()
 {
     char szData[kGridBlockSize];
-    if (!OpenGridFile(szData))
+    std::string chosen;
+    if (!OpenGridFile(szData, &chosen))
         return;
     CDocument* document = GetDocument();
+    const bool wasModified = document && document->IsModified();
     if (document && !document->SaveModified())
         return;
-    ShowGridBlock(szData);
+    const bool savedThere = wasModified && !document->IsModified() &&
+                            QFileInfo(document->GetPathName()) == QFileInfo(QString::fromStdString(chosen));
+    if (!savedThere)
+        ShowGridBlock(szData);
     if (document)
         document->SetModifiedFlag(FALSE);
 }

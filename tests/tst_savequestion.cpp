@@ -106,6 +106,7 @@ private slots:
         Row("open, cancel", "open", true, "6", "cancel", false, "doc.txt*", "");
         Row("open, don't save", "open", true, "6", "discard", true, "doc.txt", "");
         Row("open, save", "open", true, "6", "save", true, "doc.txt", "doc.txt");
+        Row("open itself, save", "open itself", true, "6", "save", true, "doc.txt", "doc.txt");
         Row("quit, cancel", "quit", false, "6", "cancel", false, "Sans titre*", "");
         Row("quit, save", "quit", true, "6", "save", true, "", "doc.txt");
         Row("close, don't save", "close", true, "6", "discard", true, "", "");
@@ -140,7 +141,7 @@ private slots:
 
         AfxSetFileDialogHook([&](QFileDialog& dialog) {
             if (dialog.acceptMode() == QFileDialog::AcceptOpen)
-                return Path("other.txt");
+                return Path(action == "open itself" ? "doc.txt" : "other.txt");
             return answer == "save, dialog cancelled" ? QString()
                                                       : Path(answer == "save, fails" ? "dossier" : "saved.txt");
         });
@@ -171,6 +172,7 @@ private slots:
         const StdoutCapture out;
         const std::map<QString, UINT> commands{{"recent", ID_FILE_MRU_FILE1 + titled}, // doc.txt comes first
                                                {"open", ID_FILE_OPEN},
+                                               {"open itself", ID_FILE_OPEN},
                                                {"save", ID_FILE_SAVE},
                                                {"save as", ID_FILE_SAVE_AS},
                                                {"quit", ID_APP_EXIT}};
@@ -184,6 +186,7 @@ private slots:
         else
             S().Frame()->ExecuteCommand(commands.at(action));
         const std::map<QString, QByteArray> printed{{"open", "Number of items read = 180\n"},
+                                                    {"open itself", "Number of items read = 180\n"},
                                                     {"save", "Wrote 180 items\n"}};
         QCOMPARE(WithoutTestWarnings(out.Bytes()), printed.count(action) ? printed.at(action) : QByteArray());
 
