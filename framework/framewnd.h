@@ -29,6 +29,9 @@ public:
     // Prepares the view for the document, makes it the active view and shows the document's title.
     void InitialUpdateFrame(CDocument* pDoc);
     void OnUpdateFrameTitle();
+    // Shows the text (or the string with this ID) in the status bar's message pane, until a prompt replaces it.
+    void SetMessageText(const QString& text);
+    void SetMessageText(UINT nID);
     // Places the frame's bars and view again to fit the frame's current size.
     void RecalcLayout();
 

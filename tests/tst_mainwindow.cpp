@@ -6,6 +6,7 @@
 #include "ninegridview.h"
 #include "recentfilelist.h"
 #include "resource.h"
+#include "stdoutcapture.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -57,13 +58,16 @@ private:
         menu->popup(S().Window()->geometry().center());
         QTRY_VERIFY(menu->isVisible());
     }
+    // Each item as the menu draws it: its text, then after a tab its shortcut.
     std::vector<ItemState> States(QMenu* menu)
     {
         std::vector<ItemState> states;
         for (const QAction* action : menu->actions()) {
+            QString text = action->isSeparator() ? "-" : action->text();
+            if (!action->shortcut().isEmpty())
+                text += u'\t' + action->shortcut().toString(QKeySequence::NativeText);
             if (action->isVisible())
-                states.push_back(
-                    {action->isSeparator() ? "-" : action->text(), action->isEnabled(), action->isChecked()});
+                states.push_back({text, action->isEnabled(), action->isChecked()});
         }
         return states;
     }
@@ -365,6 +369,37 @@ private slots:
             QCOMPARE(image.size(), QSize(size, size));
             QCOMPARE(qAlpha(image.pixel(size - 1, 0)), 0);
         }
+    }
+
+    // 8 stands at (2, 2); typed again at (row, col) it is refused. The reason shows in the message
+    // pane until the next key, whatever that key.
+    void refusalReasonShowsUntilNextKey_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("col");
+        QTest::addColumn<int>("nextKey");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("row, then a digit") << 2 << 6 << int(Qt::Key_3) << "8 refusé : valeur trouvée dans la ligne";
+        QTest::newRow("column, then an arrow")
+            << 7 << 2 << int(Qt::Key_Up) << "8 refusé : valeur trouvée dans la colonne, ligne 3";
+        QTest::newRow("box, then Tab") << 0 << 0 << int(Qt::Key_Tab) << "8 refusé : valeur trouvée dans le carré 3x3";
+    }
+
+    void refusalReasonShowsUntilNextKey()
+    {
+        QFETCH(int, row);
+        QFETCH(int, col);
+        QFETCH(int, nextKey);
+        QFETCH(QString, reason);
+        QStatusBar* status = S().Window()->statusBar();
+        QTest::keyClick(S().Cell(2, 2), Qt::Key_8);
+        const StdoutCapture out;
+        QTest::keyClick(S().Cell(row, col), Qt::Key_8);
+        QCOMPARE(status->currentMessage(), reason);
+        QVERIFY(out.Bytes().startsWith("valeur trouv\xE9"
+                                       "e dans "));
+        QTest::keyClick(S().Cell(row, col), Qt::Key(nextKey));
+        QCOMPARE(status->currentMessage(), QString("Prêt"));
     }
 
     void capsLockIndicatorFollowsTheKey()
