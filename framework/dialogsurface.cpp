@@ -1,5 +1,6 @@
 #include "dialogsurface.h"
 
+#include "borderededit.h"
 #include "dialogunits.h"
 #include "wnd.h"
 
@@ -64,7 +65,7 @@ QWidget* DialogSurface::MakeControl(const DialogItemTemplate& item)
     const int id = item.id;
     if (std::strcmp(item.windowClass, "Edit") == 0) {
         // A single-line edit; it scrolls its text sideways (ES_AUTOHSCROLL) and holds any length.
-        auto* edit = new QLineEdit(text, this);
+        QLineEdit* edit = (item.style & WS_BORDER) ? new BorderedEdit(text, this) : new QLineEdit(text, this);
         edit->setMaxLength(std::numeric_limits<int>::max());
         edit->setAlignment((item.style & ES_CENTER) ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
         edit->setFrame(item.style & WS_BORDER);
