@@ -72,5 +72,6 @@ void CStatusBar::UpdateIndicators()
         const std::optional<LockKey> lock = LockOf(indicator.id);
         const bool on = !lock || m_pLockKeys->IsOn(*lock);
         indicator.label->setText(on ? AfxLoadString(indicator.id) : QString());
+        indicator.label->setVisible(!lock || m_pLockKeys->IsKnown(*lock));
     }
 }

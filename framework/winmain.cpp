@@ -55,14 +55,16 @@ int AfxWinMain(int argc, char* argv[], const ResourceModule& resources)
         }
     }
     if (const std::string reason = AfxMissingDisplayReason(); !reason.empty()) {
-        std::fprintf(stderr, "carrelix: %s\n", reason.c_str());
+        std::fprintf(stderr, "carrelix : %s\n", reason.c_str());
         return 1;
     }
+    if (const std::string platform = AfxReachablePlatform(); !platform.empty())
+        qputenv("QT_QPA_PLATFORM", platform.c_str());
 
     AfxIgnoreFileSizeSignal();
     QApplication qtApp(argc, argv);
     if (!AfxLoadQtTranslations())
-        AfxTrace("Qt's French translations (qtbase_fr.qm) were not found\n");
+        AfxTrace("Traductions françaises de Qt (qtbase_fr.qm) introuvables\n");
 
     CWinApp* app = AfxGetApp();
     if (!app)
