@@ -54,5 +54,6 @@ void BorderedEdit::paintEvent(QPaintEvent* event)
     if (hasFocus()) {
         painter.setPen(palette().color(QPalette::Highlight));
         painter.drawRect(rect().adjusted(1, 1, -2, -2));
+        painter.drawRect(rect().adjusted(2, 2, -3, -3));
     }
 }

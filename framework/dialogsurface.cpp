@@ -16,11 +16,14 @@
 #include <limits>
 
 namespace {
-// The template's font: the desktop's interface font at the template's size.
+// The template's font: the desktop's interface font at the template's size, or at the desktop's
+// own size when that is larger, so that a large desktop font makes the whole form larger: the
+// dialog units, and with them every control, follow the font.
 QFont TemplateFont(const DialogTemplate& dialogTemplate)
 {
     QFont font = QApplication::font();
-    font.setPointSize(dialogTemplate.pointSize);
+    if (font.pointSize() < dialogTemplate.pointSize)
+        font.setPointSize(dialogTemplate.pointSize);
     return font;
 }
 } // namespace

@@ -76,13 +76,29 @@ private slots:
         }
     }
 
+    // The form's font is the template's 8 points, or the desktop's size when that is larger.
+    void cellsStandWhereTheFormPutsThem_data()
+    {
+        QTest::addColumn<int>("desktopPoints");
+        QTest::addColumn<int>("formPoints");
+        QTest::newRow("6 pt desktop") << 6 << 8;
+        QTest::newRow("16 pt desktop") << 16 << 16;
+    }
+
     void cellsStandWhereTheFormPutsThem()
     {
+        QFETCH(int, desktopPoints);
+        QFETCH(int, formPoints);
+        const QFont before = QApplication::font();
+        QFont desktop = before;
+        desktop.setPointSize(desktopPoints);
+        QApplication::setFont(desktop);
         const GridWindow window;
+        QApplication::setFont(before);
         const QWidget* form = Area(window)->widget();
         const DialogUnits units(form->font());
         QCOMPARE(form->size(), units.ToPixels(0, 0, 200, 188).size());
-        QCOMPARE(form->font().pointSize(), 8);
+        QCOMPARE(form->font().pointSize(), formPoints);
         for (int row = 0; row < 9; ++row) {
             for (int col = 0; col < 9; ++col) {
                 const QLineEdit* cell = window.Cell(row, col);
