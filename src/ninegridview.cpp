@@ -64,7 +64,7 @@ bool CNinegridView::CheckPlacement(int row, int col, BYTE value)
         if (j != col && m_grid[row][j] == value) {
             ReportConflict("valeur trouv\xE9"
                            "e dans ligne");
-            m_strConflict = QStringLiteral("valeur trouvée dans la ligne");
+            m_strConflict = QStringLiteral("déjà dans la ligne");
             return false;
         }
     }
@@ -76,7 +76,7 @@ bool CNinegridView::CheckPlacement(int row, int col, BYTE value)
                           "e dans colonne [%d, %d]",
                           i, col);
             ReportConflict(message);
-            m_strConflict = QStringLiteral("valeur trouvée dans la colonne, ligne %1").arg(i + 1);
+            m_strConflict = QStringLiteral("déjà dans la colonne (ligne %1)").arg(i + 1);
             return false;
         }
     }
@@ -87,7 +87,7 @@ bool CNinegridView::CheckPlacement(int row, int col, BYTE value)
             if ((i != row || j != col) && m_grid[i][j] == value) {
                 ReportConflict("valeur trouv\xE9"
                                "e dans carr\xE9 (3x3)");
-                m_strConflict = QStringLiteral("valeur trouvée dans le carré 3x3");
+                m_strConflict = QStringLiteral("déjà dans le carré");
                 return false;
             }
         }

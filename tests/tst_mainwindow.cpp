@@ -379,10 +379,10 @@ private slots:
         QTest::addColumn<int>("col");
         QTest::addColumn<int>("nextKey");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("row, then a digit") << 2 << 6 << int(Qt::Key_3) << "8 refusé : valeur trouvée dans la ligne";
+        QTest::newRow("row, then a digit") << 2 << 6 << int(Qt::Key_3) << "8 refusé : déjà dans la ligne";
         QTest::newRow("column, then an arrow")
-            << 7 << 2 << int(Qt::Key_Up) << "8 refusé : valeur trouvée dans la colonne, ligne 3";
-        QTest::newRow("box, then Tab") << 0 << 0 << int(Qt::Key_Tab) << "8 refusé : valeur trouvée dans le carré 3x3";
+            << 7 << 2 << int(Qt::Key_Up) << "8 refusé : déjà dans la colonne (ligne 3)";
+        QTest::newRow("box, then Tab") << 0 << 0 << int(Qt::Key_Tab) << "8 refusé : déjà dans le carré";
     }
 
     void refusalReasonShowsUntilNextKey()
@@ -400,6 +400,28 @@ private slots:
                                        "e dans "));
         QTest::keyClick(S().Cell(row, col), Qt::Key(nextKey));
         QCOMPARE(status->currentMessage(), QString("Prêt"));
+    }
+
+    // A prompt longer than the message pane is cut short there, and shows whole as the bar's tooltip.
+    void longPromptShowsWholeAsToolTip_data()
+    {
+        QTest::addColumn<QString>("prompt");
+        QTest::addColumn<bool>("cut");
+        QTest::newRow("idle text") << "Prêt" << false;
+        QTest::newRow("About's prompt")
+            << "Affiche des informations concernant le programme, le numéro de version et le copyright" << true;
+    }
+
+    void longPromptShowsWholeAsToolTip()
+    {
+        QFETCH(QString, prompt);
+        QFETCH(bool, cut);
+        QStatusBar* status = S().Window()->statusBar();
+        status->showMessage(prompt);
+        QCOMPARE(status->currentMessage(), prompt);
+        QCOMPARE(status->toolTip(), cut ? prompt : QString());
+        S().Window()->resize(S().Window()->width() * 3, S().Window()->height());
+        QTRY_COMPARE(status->toolTip(), QString());
     }
 
     void capsLockIndicatorFollowsTheKey()
