@@ -13,6 +13,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <memory>
 
 namespace {
 // The usual contrast ratio of two colours on screen: 1 for equal colours, 21 for black on white.
@@ -116,7 +117,8 @@ private slots:
     void bordersStandOutUnderEachScheme_data()
     {
         QTest::addColumn<QPalette>("palette");
-        QTest::newRow("light Fusion") << QStyleFactory::create("Fusion")->standardPalette();
+        const std::unique_ptr<QStyle> fusion(QStyleFactory::create("Fusion"));
+        QTest::newRow("light Fusion") << fusion->standardPalette();
         QTest::newRow("Breeze Dark") << DarkPalette(QColor(0x31363b), QColor(0x232629), QColor(0xeff0f1),
                                                     QColor(0x3daee9));
         // As the GTK platform theme reads Adwaita dark.
