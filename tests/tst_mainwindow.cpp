@@ -7,6 +7,7 @@
 #include "recentfilelist.h"
 #include "resource.h"
 #include "stdoutcapture.h"
+#include "toolbarbitmap.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -254,6 +255,30 @@ private slots:
             }
             QVERIFY(transparent > 0);
         }
+    }
+
+    // At twice the density each button shows its image of the 2x strip, not its small image enlarged.
+    void toolbarImagesHaveTwiceTheDensity()
+    {
+        const QImage strip(toolbarBitmap2x);
+        int index = 0;
+        for (const QAction* action : ToolBar()->actions()) {
+            if (action->isSeparator())
+                continue;
+            const QImage image = action->icon().pixmap(QSize(16, 15), 2.0).toImage();
+            QCOMPARE(image.size(), QSize(32, 30));
+            const QImage expected = strip.copy(32 * index++, 0, 32, 30);
+            for (int y = 0; y < 30; ++y) {
+                for (int x = 0; x < 32; ++x) {
+                    const QRgb want = expected.pixel(x, y);
+                    if (want == qRgb(192, 192, 192))
+                        QCOMPARE(qAlpha(image.pixel(x, y)), 0);
+                    else
+                        QCOMPARE(image.pixel(x, y), want);
+                }
+            }
+        }
+        QCOMPARE(index, 8);
     }
 
     void menuItemPromptShowsWhileHighlighted()
