@@ -44,16 +44,26 @@ QColor BorderedEdit::BorderColor(const QPalette& palette)
     return best;
 }
 
-// Over the style's own frame, whose outline some styles draw in a shade of the background.
+// Over the style's own frame, whose outline some styles draw in a shade of the background. Drawn in
+// device pixels, so that at a scale of 1.5 the border is whole pixels and covers the outline.
 void BorderedEdit::paintEvent(QPaintEvent* event)
 {
     QLineEdit::paintEvent(event);
     QPainter painter(this);
-    painter.setPen(BorderColor(palette()));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    const qreal scale = painter.device()->devicePixelRatioF();
+    painter.scale(1 / scale, 1 / scale);
+    const int line = std::max(1, qRound(scale));
+    QRect edge(0, 0, qRound(width() * scale), qRound(height() * scale));
+    const auto frame = [&](const QColor& colour) {
+        painter.fillRect(edge.left(), edge.top(), edge.width(), line, colour);
+        painter.fillRect(edge.left(), edge.bottom() - line + 1, edge.width(), line, colour);
+        painter.fillRect(edge.left(), edge.top(), line, edge.height(), colour);
+        painter.fillRect(edge.right() - line + 1, edge.top(), line, edge.height(), colour);
+        edge.adjust(line, line, -line, -line);
+    };
+    frame(BorderColor(palette()));
     if (hasFocus()) {
-        painter.setPen(palette().color(QPalette::Highlight));
-        painter.drawRect(rect().adjusted(1, 1, -2, -2));
-        painter.drawRect(rect().adjusted(2, 2, -3, -3));
+        frame(palette().color(QPalette::Highlight));
+        frame(palette().color(QPalette::Highlight));
     }
 }

@@ -117,10 +117,9 @@ private slots:
     void bordersStandOutUnderEachScheme_data()
     {
         QTest::addColumn<QPalette>("palette");
+        QTest::addColumn<double>("scale");
         const std::unique_ptr<QStyle> fusion(QStyleFactory::create("Fusion"));
-        QTest::newRow("light Fusion") << fusion->standardPalette();
-        QTest::newRow("Breeze Dark") << DarkPalette(QColor(0x31363b), QColor(0x232629), QColor(0xeff0f1),
-                                                    QColor(0x3daee9));
+        const QPalette breeze = DarkPalette(QColor(0x31363b), QColor(0x232629), QColor(0xeff0f1), QColor(0x3daee9));
         // As the GTK platform theme reads Adwaita dark.
         QPalette adwaita = DarkPalette(QColor(0x323232), QColor(0x242424), QColor(0xf0f0f0), QColor(0x308cc6));
         adwaita.setColor(QPalette::Light, QColor(0x4b4b4b));
@@ -128,31 +127,39 @@ private slots:
         adwaita.setColor(QPalette::Dark, QColor(0x212121));
         adwaita.setColor(QPalette::Mid, QColor(0x262626));
         adwaita.setColor(QPalette::Shadow, QColor(0x191919));
-        QTest::newRow("Adwaita dark") << adwaita;
+        for (const double scale : {1.0, 1.5, 2.0}) {
+            QTest::addRow("light Fusion at %g", scale) << fusion->standardPalette() << scale;
+            QTest::addRow("Breeze Dark at %g", scale) << breeze << scale;
+            QTest::addRow("Adwaita dark at %g", scale) << adwaita << scale;
+        }
     }
 
-    // Reads the drawn form: the border of a cell against the cell's inside and against the window
-    // around it (the gap between boxes), and the focused cell's inner border against its inside.
+    // Reads the form as drawn at the scale: the border of a cell against the cell's inside and against
+    // the window around it (the gap between boxes), and the focused cell's inner border against its inside.
     void bordersStandOutUnderEachScheme()
     {
         QFETCH(QPalette, palette);
+        QFETCH(double, scale);
         const QPalette before = QApplication::palette();
         QApplication::setPalette(palette);
         const GridWindow window;
         QWidget* form = Area(window)->widget();
-        const QImage image = form->grab().toImage();
+        QImage image(form->size() * scale, QImage::Format_ARGB32);
+        image.setDevicePixelRatio(scale);
+        form->render(&image);
         QApplication::setPalette(before);
+        const auto at = [&](double x, double y) { return image.pixel(int(x * scale), int(y * scale)); };
 
         QCOMPARE(window.FocusedId(), int(kCellIds[0][0]));
         const QRect focused = window.Cell(0, 0)->geometry();
         const QRect cell = window.Cell(4, 2)->geometry(); // its right border faces the gap to the next box
-        const int y = cell.center().y();
-        const QRgb border = image.pixel(cell.right(), y);
-        const QRgb inside = image.pixel(cell.center().x(), y);
-        const QRgb gap = image.pixel(cell.right() + 2, y);
+        const double y = cell.center().y();
+        const QRgb border = image.pixel(qRound((cell.x() + cell.width()) * scale) - 1, int(y * scale));
+        const QRgb inside = at(cell.center().x(), y);
+        const QRgb gap = at(cell.right() + 2, y);
         QVERIFY2(Contrast(border, inside) >= 3.0, qPrintable(QString::number(Contrast(border, inside))));
         QVERIFY2(Contrast(border, gap) >= 3.0, qPrintable(QString::number(Contrast(border, gap))));
-        const QRgb ring = image.pixel(focused.left() + 1, focused.center().y());
+        const QRgb ring = at(focused.left() + 1.5, focused.center().y());
         QVERIFY2(Contrast(ring, inside) >= 3.0, qPrintable(QString::number(Contrast(ring, inside))));
     }
 
