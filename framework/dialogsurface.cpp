@@ -1,5 +1,6 @@
 #include "dialogsurface.h"
 
+#include "borderededit.h"
 #include "dialogunits.h"
 #include "editcontrol.h"
 #include "wnd.h"
@@ -16,11 +17,14 @@
 #include <limits>
 
 namespace {
-// The template's font: the desktop's interface font at the template's size.
+// The template's font: the desktop's interface font at the template's size, or at the desktop's
+// own size when that is larger, so that a large desktop font makes the whole form larger: the
+// dialog units, and with them every control, follow the font.
 QFont TemplateFont(const DialogTemplate& dialogTemplate)
 {
     QFont font = QApplication::font();
-    font.setPointSize(dialogTemplate.pointSize);
+    if (font.pointSize() < dialogTemplate.pointSize)
+        font.setPointSize(dialogTemplate.pointSize);
     return font;
 }
 } // namespace
@@ -65,7 +69,7 @@ QWidget* DialogSurface::MakeControl(const DialogItemTemplate& item)
     const int id = item.id;
     if (std::strcmp(item.windowClass, "Edit") == 0) {
         // A single-line edit; it scrolls its text sideways (ES_AUTOHSCROLL) and holds any length.
-        auto* edit = new EditControl(text, this);
+        EditControl* edit = (item.style & WS_BORDER) ? new BorderedEdit(text, this) : new EditControl(text, this);
         edit->setMaxLength(std::numeric_limits<int>::max());
         edit->setAlignment((item.style & ES_CENTER) ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
         edit->setFrame(item.style & WS_BORDER);

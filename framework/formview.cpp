@@ -4,13 +4,13 @@
 #include "resources.h"
 
 #include <QApplication>
-#include <QFocusEvent>
 #include <QScrollArea>
 #include <QScrollBar>
 
 namespace {
-// The view's window: scrolls the form and keeps the keyboard focus on one of its controls, the
-// last one that had it, or else the first tab stop.
+// The view's window: scrolls the form and passes the keyboard focus on to one of its controls, the
+// last one that had it, or else the first tab stop. As its focus proxy, that control takes the
+// focus directly, so that the focus events, screen readers' among them, name the control.
 class FormScrollArea : public QScrollArea
 {
 public:
@@ -18,9 +18,11 @@ public:
     {
         setFrameShape(QFrame::NoFrame);
         setWidget(surface);
+        if (const CWnd* first = m_surface->FirstTabItem())
+            setFocusProxy(first->GetSafeHwnd());
         connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
             if (now && m_surface->isAncestorOf(now)) {
-                m_lastFocus = now;
+                setFocusProxy(now);
                 // The whole control, not just its text cursor as ensureWidgetVisible would.
                 const QRect control(now->mapTo(widget(), QPoint()), now->size());
                 ensureVisible(control.center().x(), control.center().y(), control.width() / 2 + 1,
@@ -29,21 +31,8 @@ public:
         });
     }
 
-protected:
-    void focusInEvent(QFocusEvent* event) override
-    {
-        QWidget* target = m_lastFocus;
-        if (!target) {
-            const CWnd* first = m_surface->FirstTabItem();
-            target = first ? first->GetSafeHwnd() : nullptr;
-        }
-        if (target)
-            target->setFocus(event->reason());
-    }
-
 private:
     DialogSurface* m_surface;
-    QPointer<QWidget> m_lastFocus;
 };
 } // namespace
 

@@ -165,8 +165,14 @@ void CFrameWnd::AddMenuItems(QMenu* menu, const std::vector<MenuItemTemplate>& i
         } else if (!item.popup.empty()) {
             AddMenuItems(menu->addMenu(QString::fromUtf8(item.text)), item.popup);
         } else {
+            // "Text\tShortcut": the shortcut goes to the action, which the menu shows beside the text and
+            // screen readers read apart from it. The accelerator table still runs the command: the
+            // action's shortcut only acts while the menu itself has the focus.
+            const QString text = QString::fromUtf8(item.text);
             QAction* action = MakeCommandAction(item.id, menu);
-            action->setText(QString::fromUtf8(item.text));
+            action->setText(text.section(u'\t', 0, 0));
+            action->setShortcut(QKeySequence(text.section(u'\t', 1), QKeySequence::PortableText));
+            action->setShortcutContext(Qt::WidgetShortcut);
             action->setEnabled(!(item.flags & MF_GRAYED));
             menu->addAction(action);
         }
@@ -223,8 +229,18 @@ void CFrameWnd::InitialUpdateFrame(CDocument*)
     }
     OnUpdateFrameTitle();
     UpdateControlBars();
+    SetMessageText(AFX_IDS_IDLEMESSAGE);
+}
+
+void CFrameWnd::SetMessageText(const QString& text)
+{
     if (QStatusBar* bar = GetSafeHwnd()->findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly))
-        bar->showMessage(AfxLoadString(AFX_IDS_IDLEMESSAGE));
+        bar->showMessage(text);
+}
+
+void CFrameWnd::SetMessageText(UINT nID)
+{
+    SetMessageText(AfxLoadString(nID));
 }
 
 // "[*]" is Qt's place for the asterisk of a modified window; one in the document's title is doubled

@@ -36,6 +36,9 @@ public:
     BOOL OnClose();
     // The desktop session is ending: the same question; FALSE asks the session to go on.
     BOOL OnQueryEndSession();
+    // Shows the text (or the string with this ID) in the status bar's message pane, until a prompt replaces it.
+    void SetMessageText(const QString& text);
+    void SetMessageText(UINT nID);
     // Places the frame's bars and view again to fit the frame's current size.
     void RecalcLayout();
 

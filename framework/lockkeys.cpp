@@ -74,6 +74,7 @@ public:
     ~Watcher() override;
 
     bool IsOn(LockKey key) const { return m_on[static_cast<int>(key)]; }
+    bool IsKnown(LockKey key) const { return m_known[static_cast<int>(key)]; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -82,9 +83,13 @@ protected:
 private:
     bool WatchIndicators();
     void ShowIndicators(std::uint32_t state);
+    void ReadModifiers(std::uint32_t modifiers);
 
     std::function<void()> m_onChange;
     std::array<bool, kLockCount> m_on{};
+    std::array<bool, kLockCount> m_known{};
+    // The key events' native modifiers hold the locked modifiers (Wayland): the locks are read from them.
+    bool m_bModifiersTell = false;
     // The lock's bit in the server's indicator state; 0 for a lock followed from its key presses.
     std::array<std::uint32_t, kLockCount> m_indicatorBit{};
     std::uint8_t m_xkbEventCode = 0;
@@ -96,10 +101,32 @@ private:
 
 LockKeyState::Watcher::Watcher(std::function<void()> onChange) : m_onChange(std::move(onChange))
 {
+    m_bModifiersTell = QGuiApplication::platformName() == QLatin1String("wayland");
     if (WatchIndicators())
         QCoreApplication::instance()->installNativeEventFilter(this);
+    for (int i = 0; i < kLockCount; ++i)
+        m_known[i] = m_indicatorBit[i] != 0 || !m_bModifiersTell;
     if (std::find(m_indicatorBit.begin(), m_indicatorBit.end(), 0u) != m_indicatorBit.end())
         QCoreApplication::instance()->installEventFilter(this);
+}
+
+// The X keyboard's modifier bits, which Wayland's keymaps share: Lock is Caps Lock, Mod2 Num Lock.
+void LockKeyState::Watcher::ReadModifiers(std::uint32_t modifiers)
+{
+    constexpr std::uint32_t kLockMask = 1u << 1;
+    constexpr std::uint32_t kMod2Mask = 1u << 4;
+    bool changed = false;
+    for (const auto& [key, mask] : {std::pair{LockKey::Caps, kLockMask}, std::pair{LockKey::Num, kMod2Mask}}) {
+        const int i = static_cast<int>(key);
+        const bool on = (modifiers & mask) != 0;
+        if (!m_known[i] || m_on[i] != on) {
+            m_known[i] = true;
+            m_on[i] = on;
+            changed = true;
+        }
+    }
+    if (changed)
+        m_onChange();
 }
 
 LockKeyState::Watcher::~Watcher()
@@ -211,6 +238,11 @@ bool LockKeyState::Watcher::nativeEventFilter(const QByteArray& eventType, void*
 
 bool LockKeyState::Watcher::eventFilter(QObject* watched, QEvent* event)
 {
+    // A release carries the modifiers as the press left them: a lock key's new state.
+    if (m_bModifiersTell && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
+        ReadModifiers(static_cast<const QKeyEvent*>(event)->nativeModifiers());
+        return false;
+    }
     // One press reaches several receivers in turn (its window, the focus widget, the parents of a widget that
     // ignored it): only the first counts it. Its release ends it, since the next press may reuse its address.
     if (event->type() == QEvent::KeyRelease)
@@ -240,4 +272,9 @@ LockKeyState::~LockKeyState() = default;
 bool LockKeyState::IsOn(LockKey key) const
 {
     return m_pWatcher->IsOn(key);
+}
+
+bool LockKeyState::IsKnown(LockKey key) const
+{
+    return m_pWatcher->IsKnown(key);
 }

@@ -7,8 +7,10 @@ enum class LockKey { Caps, Num, Scroll };
 
 // Knows whether each lock (Caps Lock, Num Lock, Scroll Lock) is on and tells when one changes.
 // On X11 it reads the X server's keyboard indicators, so it knows the state the session already had.
-// Elsewhere (offscreen, Wayland, ...), and for a lock the server has no indicator for, it follows the
-// presses of that lock key that reach the application, from off at the start.
+// Under Wayland the state is unknown until a key event reaches the application: each one carries the
+// keyboard's locked modifiers, Caps Lock's and Num Lock's among them (Scroll Lock has none and stays
+// unknown). Elsewhere (offscreen, ...), and for a lock the X server has no indicator for, it follows
+// the presses of that lock key that reach the application, from off at the start.
 // Made after the application object, on its thread.
 class LockKeyState
 {
@@ -20,6 +22,8 @@ public:
     LockKeyState& operator=(const LockKeyState&) = delete;
 
     bool IsOn(LockKey key) const;
+    // Whether IsOn tells the lock's true state; a lock's indicator shows nothing while it does not.
+    bool IsKnown(LockKey key) const;
 
 private:
     class Watcher;

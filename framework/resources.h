@@ -54,6 +54,8 @@ struct ToolbarTemplate
     int buttonHeight;
     std::vector<UINT> buttons;
     const char* const* bitmap;
+    // The same images at twice the size, for screens of twice the density; null for none.
+    const char* const* bitmap2x = nullptr;
 };
 
 struct StringEntry

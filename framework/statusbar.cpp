@@ -6,11 +6,75 @@
 
 #include <QLabel>
 #include <QMainWindow>
+#include <QPainter>
+#include <QSizeGrip>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyleOption>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
+// The bar's window: a message too long for its pane ends in an ellipsis, and the whole message
+// shows as the bar's tooltip. The pane runs, as in QStatusBar, from the left edge to the first
+// visible indicator or the size grip.
+class StatusBarWindow : public QStatusBar
+{
+public:
+    explicit StatusBarWindow(QWidget* parent) : QStatusBar(parent)
+    {
+        connect(this, &QStatusBar::messageChanged, this, [this] { UpdateToolTip(); });
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        QStyleOption option;
+        option.initFrom(this);
+        style()->drawPrimitive(QStyle::PE_PanelStatusBar, &option, &painter, this);
+        for (QLabel* pane : findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (!pane->isVisible())
+                continue;
+            QStyleOption frame;
+            frame.rect = pane->geometry().adjusted(-2, -1, 2, 1);
+            frame.palette = palette();
+            style()->drawPrimitive(QStyle::PE_FrameStatusBarItem, &frame, &painter, pane);
+        }
+        const QRect pane = MessageRect();
+        painter.setPen(palette().windowText().color());
+        painter.drawText(pane, Qt::AlignLeading | Qt::AlignVCenter | Qt::TextSingleLine,
+                         fontMetrics().elidedText(currentMessage(), Qt::ElideRight, pane.width()));
+    }
+
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QStatusBar::resizeEvent(event);
+        UpdateToolTip();
+    }
+
+private:
+    QRect MessageRect() const
+    {
+        int right = width() - 12;
+        if (const auto* grip = findChild<QSizeGrip*>(); grip && grip->isVisible())
+            right = grip->x();
+        for (const QLabel* pane : findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (pane->isVisible())
+                right = std::min(right, pane->x() - 2);
+        }
+        return {6, 0, right - 6, height()};
+    }
+
+    void UpdateToolTip()
+    {
+        const QString message = currentMessage();
+        const bool cut = fontMetrics().horizontalAdvance(message) > MessageRect().width();
+        setToolTip(cut ? message : QString());
+    }
+};
+
 std::optional<LockKey> LockOf(UINT id)
 {
     switch (id) {
@@ -34,7 +98,7 @@ BOOL CStatusBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID)
     auto* window = qobject_cast<QMainWindow*>(pParentWnd->GetSafeHwnd());
     if (!window)
         return FALSE;
-    auto* bar = new QStatusBar(window);
+    auto* bar = new StatusBarWindow(window);
     bar->setObjectName(QString::number(nID));
     window->setStatusBar(bar);
     bar->setVisible(dwStyle & WS_VISIBLE);
@@ -72,5 +136,6 @@ void CStatusBar::UpdateIndicators()
         const std::optional<LockKey> lock = LockOf(indicator.id);
         const bool on = !lock || m_pLockKeys->IsOn(*lock);
         indicator.label->setText(on ? AfxLoadString(indicator.id) : QString());
+        indicator.label->setVisible(!lock || m_pLockKeys->IsKnown(*lock));
     }
 }

@@ -9,7 +9,7 @@ class LockKeyState;
 class QLabel;
 
 // The frame's status bar: a message pane, then indicator panes that show their text while their
-// lock (Caps, Num, Scroll) is on.
+// lock (Caps, Num, Scroll) is on, and are hidden while their lock's state is not known.
 class CStatusBar : public CWnd
 {
 public:

@@ -52,6 +52,7 @@ BOOL CToolBar::LoadToolBar(UINT nIDResource)
     auto* toolBar = static_cast<QToolBar*>(GetSafeHwnd());
     toolBar->setIconSize(QSize(resource->buttonWidth, resource->buttonHeight));
     const QImage strip = TransparentStrip(resource->bitmap);
+    const QImage strip2x = resource->bitmap2x ? TransparentStrip(resource->bitmap2x) : QImage();
     int image = 0;
     for (const UINT id : resource->buttons) {
         if (id == ID_SEPARATOR) {
@@ -62,7 +63,14 @@ BOOL CToolBar::LoadToolBar(UINT nIDResource)
         // The prompt's second part is the button's short name: its tooltip.
         action->setText(AfxLoadString(id).section(u'\n', 1, 1));
         const QRect cell(image++ * resource->buttonWidth, 0, resource->buttonWidth, resource->buttonHeight);
-        action->setIcon(QIcon(QPixmap::fromImage(strip.copy(cell))));
+        QIcon icon(QPixmap::fromImage(strip.copy(cell)));
+        // Qt takes the larger image where the screen has twice the pixels or more, instead of enlarging the small one.
+        if (!strip2x.isNull()) {
+            QPixmap large = QPixmap::fromImage(strip2x.copy(QRect(cell.topLeft() * 2, cell.size() * 2)));
+            large.setDevicePixelRatio(2);
+            icon.addPixmap(large);
+        }
+        action->setIcon(icon);
         toolBar->addAction(action);
         if (auto* button = qobject_cast<QToolButton*>(toolBar->widgetForAction(action)))
             button->setAutoRaise(m_dwCtrlStyle & TBSTYLE_FLAT);

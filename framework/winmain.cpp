@@ -50,9 +50,11 @@ int AfxWinMain(int argc, char* argv[], const ResourceModule& resources)
     if (const std::optional<int> status = AfxAnswerCommandLine(options, resources))
         return *status;
     if (const std::string reason = AfxMissingDisplayReason(); !reason.empty()) {
-        std::fprintf(stderr, "carrelix: %s\n", reason.c_str());
+        std::fprintf(stderr, "carrelix : %s\n", reason.c_str());
         return 1;
     }
+    if (const std::string platform = AfxReachablePlatform(); !platform.empty())
+        qputenv("QT_QPA_PLATFORM", platform.c_str());
 
     AfxIgnoreFileSizeSignal();
     // Qt would take a file named like one of its options after "--" for that option.
@@ -60,7 +62,7 @@ int AfxWinMain(int argc, char* argv[], const ResourceModule& resources)
     QApplication qtApp(qtArgc, argv);
     QGuiApplication::setDesktopFileName(QString::fromLatin1(resources.applicationId));
     if (!AfxLoadQtTranslations())
-        AfxTrace("Qt's French translations (qtbase_fr.qm) were not found\n");
+        AfxTrace("Traductions françaises de Qt (qtbase_fr.qm) introuvables\n");
 
     CWinApp* app = AfxGetApp();
     if (!app)

@@ -10,4 +10,5 @@ const ToolbarTemplate mainToolbar{
     {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_SEPARATOR, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, ID_SEPARATOR,
      ID_FILE_PRINT, ID_APP_ABOUT},
     toolbarBitmap,
+    toolbarBitmap2x,
 };

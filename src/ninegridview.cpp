@@ -1,13 +1,17 @@
 #include "ninegridview.h"
 
+#include "accessiblenotice.h"
+#include "cellkeyfilter.h"
 #include "document.h"
 #include "framewnd.h"
 #include "gridfile.h"
 #include "gridform.h"
 #include "messagebeep.h"
 #include "resource.h"
+#include "stdcommands.h"
 
 #include <QFileInfo>
+#include <QWidget>
 
 #include <cstdio>
 #include <string>
@@ -63,6 +67,7 @@ bool CNinegridView::CheckPlacement(int row, int col, BYTE value)
         if (j != col && m_grid[row][j] == value) {
             ReportConflict("valeur trouv\xE9"
                            "e dans ligne");
+            m_strConflict = QStringLiteral("déjà dans la ligne");
             return false;
         }
     }
@@ -74,6 +79,7 @@ bool CNinegridView::CheckPlacement(int row, int col, BYTE value)
                           "e dans colonne [%d, %d]",
                           i, col);
             ReportConflict(message);
+            m_strConflict = QStringLiteral("déjà dans la colonne (ligne %1)").arg(i + 1);
             return false;
         }
     }
@@ -84,6 +90,7 @@ bool CNinegridView::CheckPlacement(int row, int col, BYTE value)
             if ((i != row || j != col) && m_grid[i][j] == value) {
                 ReportConflict("valeur trouv\xE9"
                                "e dans carr\xE9 (3x3)");
+                m_strConflict = QStringLiteral("déjà dans le carré");
                 return false;
             }
         }
@@ -131,9 +138,10 @@ void CNinegridView::OnInitialUpdate()
     if (CFrameWnd* frame = GetParentFrame())
         frame->RecalcLayout();
     ResizeParentToFit(TRUE);
-    if (!m_bCellIdsBuilt)
+    if (!m_bCellIdsBuilt) {
         BuildCellMap();
-    else if (!m_gridToShow)
+        DescribeCells();
+    } else if (!m_gridToShow)
         ClearGrid();
     if (m_gridToShow) {
         ShowGridBlock(m_gridToShow->data());
@@ -209,6 +217,32 @@ void CNinegridView::BuildCellMap()
     m_bCellIdsBuilt = true;
 }
 
+// Names each cell by its place for screen readers, and gives the grid's cells their keys: the arrows
+// move among them, and every key ends the notice of a refused digit.
+void CNinegridView::DescribeCells()
+{
+    CWnd* firstCell = GetDlgItem(static_cast<int>(m_cellIds[0][0]));
+    QWidget* form = firstCell ? firstCell->GetSafeHwnd()->parentWidget() : nullptr;
+    if (!form)
+        return;
+    form->setAccessibleName(QStringLiteral("Grille"));
+    m_pNotice = new AccessibleNotice(form);
+    auto* keys = new CellKeyFilter([this](QWidget* cell, int dRow, int dCol) { MoveFocus(cell, dRow, dCol); },
+                                   [this] { EndRefusalNotice(); }, form);
+    for (int row = 0; row < 9; ++row) {
+        for (int col = 0; col < 9; ++col) {
+            CWnd* cell = GetDlgItem(static_cast<int>(m_cellIds[row][col]));
+            if (!cell)
+                continue;
+            cell->GetSafeHwnd()->setAccessibleName(QStringLiteral("Ligne %1, colonne %2, carré %3")
+                                                       .arg(row + 1)
+                                                       .arg(col + 1)
+                                                       .arg(row / 3 * 3 + col / 3 + 1));
+            cell->GetSafeHwnd()->installEventFilter(keys);
+        }
+    }
+}
+
 void CNinegridView::ClearGrid()
 {
     g_bSuppressCellChange = true;
@@ -242,6 +276,7 @@ void CNinegridView::OnCellChange(int ctrlId)
         } else {
             ShowStoredValue(ctrlId);
             FocusCell(ctrlId);
+            AnnounceRefusal(n);
         }
     } else {
         const bool skip = GetDlgItemText(ctrlId) == QLatin1String(" ");
@@ -268,6 +303,45 @@ void CNinegridView::ShowStoredValue(int ctrlId)
         SetDlgItemInt(ctrlId, stored);
     else
         SetDlgItemText(ctrlId, "");
+}
+
+// The reason goes to the status bar and to screen readers, until the next key.
+void CNinegridView::AnnounceRefusal(int value)
+{
+    const QString notice = QStringLiteral("%1 refusé : %2").arg(value).arg(m_strConflict);
+    if (CFrameWnd* frame = GetParentFrame())
+        frame->SetMessageText(notice);
+    if (m_pNotice)
+        m_pNotice->Announce(notice);
+    m_bRefusalShown = true;
+}
+
+void CNinegridView::EndRefusalNotice()
+{
+    if (!m_bRefusalShown)
+        return;
+    if (CFrameWnd* frame = GetParentFrame())
+        frame->SetMessageText(AFX_IDS_IDLEMESSAGE);
+    if (m_pNotice)
+        m_pNotice->Withdraw();
+    m_bRefusalShown = false;
+}
+
+// Steps from the cell to its neighbour, as a Tab does, so that a digit typed next replaces the
+// neighbour's; at the grid's edge the focus stays.
+void CNinegridView::MoveFocus(QWidget* cell, int dRow, int dCol)
+{
+    const CWnd* wnd = CWnd::FromHandlePermanent(cell);
+    int row = 9;
+    int col = 9;
+    if (wnd)
+        FindCell(static_cast<UINT>(wnd->GetDlgCtrlID()), row, col);
+    const int toRow = row + dRow;
+    const int toCol = col + dCol;
+    if (row > 8 || toRow < 0 || toRow > 8 || toCol < 0 || toCol > 8)
+        return;
+    if (CWnd* next = GetDlgItem(static_cast<int>(m_cellIds[toRow][toCol])))
+        next->GetSafeHwnd()->setFocus(Qt::TabFocusReason);
 }
 
 void CNinegridView::FocusCell(int ctrlId)

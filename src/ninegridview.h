@@ -3,8 +3,13 @@
 #include "formview.h"
 #include "gridtext.h"
 
+#include <QPointer>
+#include <QString>
+
 #include <array>
 #include <optional>
+
+class AccessibleNotice;
 
 // True exactly while the program itself writes cell texts: the change notifications that those
 // writes raise are not the user's edits and are ignored.
@@ -46,12 +51,19 @@ protected:
 
 private:
     void BuildCellMap();
+    void DescribeCells();
     void ClearGrid();
+    void AnnounceRefusal(int value);
+    void EndRefusalNotice();
+    void MoveFocus(QWidget* cell, int dRow, int dCol);
     void FocusCell(int ctrlId);
     void FocusNextCell(int ctrlId);
     void ShowStoredValue(int ctrlId);
 
     std::optional<std::array<char, kGridBlockSize>> m_gridToShow;
+    QString m_strConflict;                // the rule the last refused digit broke, as the user reads it
+    QPointer<AccessibleNotice> m_pNotice; // tells screen readers why a digit was refused
+    bool m_bRefusalShown = false;         // the status bar and m_pNotice tell of a refused digit
 
     DECLARE_MESSAGE_MAP()
 };

@@ -81,6 +81,53 @@ private slots:
         QVERIFY(!g_bSuppressCellChange);
     }
 
+    // The arrows move the focus from (row, col), holding 5, to its neighbour holding 6, and stop at the
+    // grid's edges.
+    void arrowKeys_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("col");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("toRow");
+        QTest::addColumn<int>("toCol");
+
+        QTest::newRow("up") << 4 << 4 << int(Qt::Key_Up) << 3 << 4;
+        QTest::newRow("down") << 4 << 4 << int(Qt::Key_Down) << 5 << 4;
+        QTest::newRow("left") << 4 << 4 << int(Qt::Key_Left) << 4 << 3;
+        QTest::newRow("right") << 4 << 4 << int(Qt::Key_Right) << 4 << 5;
+        QTest::newRow("right across a box") << 2 << 2 << int(Qt::Key_Right) << 2 << 3;
+        QTest::newRow("up at the top") << 0 << 4 << int(Qt::Key_Up) << 0 << 4;
+        QTest::newRow("down at the bottom") << 8 << 4 << int(Qt::Key_Down) << 8 << 4;
+        QTest::newRow("left at the left edge") << 4 << 0 << int(Qt::Key_Left) << 4 << 0;
+        QTest::newRow("right at the right edge") << 0 << 8 << int(Qt::Key_Right) << 0 << 8;
+    }
+
+    void arrowKeys()
+    {
+        QFETCH(int, row);
+        QFETCH(int, col);
+        QFETCH(int, key);
+        QFETCH(int, toRow);
+        QFETCH(int, toCol);
+        const bool moves = toRow != row || toCol != col;
+        if (moves)
+            Enter(toRow, toCol, '6');
+        Enter(row, col, '5');
+        W().Click(row, col);
+        const StdoutCapture out;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        QCOMPARE(W().FocusedId(), int(kCellIds[toRow][toCol]));
+        QCOMPARE(W().Cell(row, col)->text(), QString("5"));
+        QCOMPARE(W().View().m_grid[row][col], BYTE(5));
+        QVERIFY(out.Bytes().isEmpty());
+        QVERIFY(W().beeps.empty());
+        // A neighbour reached is entered as Tab enters it: the next digit replaces its own.
+        if (moves) {
+            W().Type("7");
+            QCOMPARE(W().View().m_grid[toRow][toCol], BYTE(7));
+        }
+    }
+
     // Texts that arrive whole, as a paste brings them, into cell (4, 2) holding 5.
     void pasting_data()
     {

@@ -4,11 +4,46 @@
 #include "stdoutcapture.h"
 
 #include <QApplication>
+#include <QPalette>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTest>
 
+#include <cmath>
 #include <cstring>
+#include <memory>
+
+namespace {
+// The usual contrast ratio of two colours on screen: 1 for equal colours, 21 for black on white.
+double Contrast(QRgb a, QRgb b)
+{
+    const auto luminance = [](QRgb c) {
+        const auto linear = [](int v) {
+            const double x = v / 255.0;
+            return x <= 0.04045 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c));
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// A dark scheme given by its window, view (base), text and selection colours, the other shades
+// derived from them as Qt derives them.
+QPalette DarkPalette(QColor window, QColor base, QColor text, QColor highlight)
+{
+    QPalette palette(window, window);
+    palette.setColor(QPalette::Base, base);
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::ButtonText, text);
+    palette.setColor(QPalette::Highlight, highlight);
+    return palette;
+}
+} // namespace
 
 // The form of 81 cells, its cell map and what each initial update does to it.
 class GridForm : public QObject
@@ -42,13 +77,29 @@ private slots:
         }
     }
 
+    // The form's font is the template's 8 points, or the desktop's size when that is larger.
+    void cellsStandWhereTheFormPutsThem_data()
+    {
+        QTest::addColumn<int>("desktopPoints");
+        QTest::addColumn<int>("formPoints");
+        QTest::newRow("6 pt desktop") << 6 << 8;
+        QTest::newRow("16 pt desktop") << 16 << 16;
+    }
+
     void cellsStandWhereTheFormPutsThem()
     {
+        QFETCH(int, desktopPoints);
+        QFETCH(int, formPoints);
+        const QFont before = QApplication::font();
+        QFont desktop = before;
+        desktop.setPointSize(desktopPoints);
+        QApplication::setFont(desktop);
         const GridWindow window;
+        QApplication::setFont(before);
         const QWidget* form = Area(window)->widget();
         const DialogUnits units(form->font());
         QCOMPARE(form->size(), units.ToPixels(0, 0, 200, 188).size());
-        QCOMPARE(form->font().pointSize(), 8);
+        QCOMPARE(form->font().pointSize(), formPoints);
         for (int row = 0; row < 9; ++row) {
             for (int col = 0; col < 9; ++col) {
                 const QLineEdit* cell = window.Cell(row, col);
@@ -61,6 +112,55 @@ private slots:
                 QCOMPARE(cell->maxLength(), std::numeric_limits<int>::max());
             }
         }
+    }
+
+    void bordersStandOutUnderEachScheme_data()
+    {
+        QTest::addColumn<QPalette>("palette");
+        QTest::addColumn<double>("scale");
+        const std::unique_ptr<QStyle> fusion(QStyleFactory::create("Fusion"));
+        const QPalette breeze = DarkPalette(QColor(0x31363b), QColor(0x232629), QColor(0xeff0f1), QColor(0x3daee9));
+        // As the GTK platform theme reads Adwaita dark.
+        QPalette adwaita = DarkPalette(QColor(0x323232), QColor(0x242424), QColor(0xf0f0f0), QColor(0x308cc6));
+        adwaita.setColor(QPalette::Light, QColor(0x4b4b4b));
+        adwaita.setColor(QPalette::Midlight, QColor(0x2a2a2a));
+        adwaita.setColor(QPalette::Dark, QColor(0x212121));
+        adwaita.setColor(QPalette::Mid, QColor(0x262626));
+        adwaita.setColor(QPalette::Shadow, QColor(0x191919));
+        for (const double scale : {1.0, 1.5, 2.0}) {
+            QTest::addRow("light Fusion at %g", scale) << fusion->standardPalette() << scale;
+            QTest::addRow("Breeze Dark at %g", scale) << breeze << scale;
+            QTest::addRow("Adwaita dark at %g", scale) << adwaita << scale;
+        }
+    }
+
+    // Reads the form as drawn at the scale: the border of a cell against the cell's inside and against
+    // the window around it (the gap between boxes), and the focused cell's inner border against its inside.
+    void bordersStandOutUnderEachScheme()
+    {
+        QFETCH(QPalette, palette);
+        QFETCH(double, scale);
+        const QPalette before = QApplication::palette();
+        QApplication::setPalette(palette);
+        const GridWindow window;
+        QWidget* form = Area(window)->widget();
+        QImage image(form->size() * scale, QImage::Format_ARGB32);
+        image.setDevicePixelRatio(scale);
+        form->render(&image);
+        QApplication::setPalette(before);
+        const auto at = [&](double x, double y) { return image.pixel(int(x * scale), int(y * scale)); };
+
+        QCOMPARE(window.FocusedId(), int(kCellIds[0][0]));
+        const QRect focused = window.Cell(0, 0)->geometry();
+        const QRect cell = window.Cell(4, 2)->geometry(); // its right border faces the gap to the next box
+        const double y = cell.center().y();
+        const QRgb border = image.pixel(qRound((cell.x() + cell.width()) * scale) - 1, int(y * scale));
+        const QRgb inside = at(cell.center().x(), y);
+        const QRgb gap = at(cell.right() + 2, y);
+        QVERIFY2(Contrast(border, inside) >= 3.0, qPrintable(QString::number(Contrast(border, inside))));
+        QVERIFY2(Contrast(border, gap) >= 3.0, qPrintable(QString::number(Contrast(border, gap))));
+        const QRgb ring = at(focused.left() + 1.5, focused.center().y());
+        QVERIFY2(Contrast(ring, inside) >= 3.0, qPrintable(QString::number(Contrast(ring, inside))));
     }
 
     void tabVisitsCellsRowByRowAndWraps()

@@ -6,6 +6,8 @@
 #include "ninegridview.h"
 #include "recentfilelist.h"
 #include "resource.h"
+#include "stdoutcapture.h"
+#include "toolbarbitmap.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -57,13 +59,16 @@ private:
         menu->popup(S().Window()->geometry().center());
         QTRY_VERIFY(menu->isVisible());
     }
+    // Each item as the menu draws it: its text, then after a tab its shortcut.
     std::vector<ItemState> States(QMenu* menu)
     {
         std::vector<ItemState> states;
         for (const QAction* action : menu->actions()) {
+            QString text = action->isSeparator() ? "-" : action->text();
+            if (!action->shortcut().isEmpty())
+                text += u'\t' + action->shortcut().toString(QKeySequence::NativeText);
             if (action->isVisible())
-                states.push_back(
-                    {action->isSeparator() ? "-" : action->text(), action->isEnabled(), action->isChecked()});
+                states.push_back({text, action->isEnabled(), action->isChecked()});
         }
         return states;
     }
@@ -280,6 +285,30 @@ private slots:
         }
     }
 
+    // At twice the density each button shows its image of the 2x strip, not its small image enlarged.
+    void toolbarImagesHaveTwiceTheDensity()
+    {
+        const QImage strip(toolbarBitmap2x);
+        int index = 0;
+        for (const QAction* action : ToolBar()->actions()) {
+            if (action->isSeparator())
+                continue;
+            const QImage image = action->icon().pixmap(QSize(16, 15), 2.0).toImage();
+            QCOMPARE(image.size(), QSize(32, 30));
+            const QImage expected = strip.copy(32 * index++, 0, 32, 30);
+            for (int y = 0; y < 30; ++y) {
+                for (int x = 0; x < 32; ++x) {
+                    const QRgb want = expected.pixel(x, y);
+                    if (want == qRgb(192, 192, 192))
+                        QCOMPARE(qAlpha(image.pixel(x, y)), 0);
+                    else
+                        QCOMPARE(image.pixel(x, y), want);
+                }
+            }
+        }
+        QCOMPARE(index, 8);
+    }
+
     void menuItemPromptShowsWhileHighlighted()
     {
         QMenuBar* bar = S().Window()->menuBar();
@@ -392,6 +421,59 @@ private slots:
             QCOMPARE(image.size(), QSize(size, size));
             QCOMPARE(qAlpha(image.pixel(size - 1, 0)), 0);
         }
+    }
+
+    // 8 stands at (2, 2); typed again at (row, col) it is refused. The reason shows in the message
+    // pane until the next key, whatever that key.
+    void refusalReasonShowsUntilNextKey_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("col");
+        QTest::addColumn<int>("nextKey");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("row, then a digit") << 2 << 6 << int(Qt::Key_3) << "8 refusé : déjà dans la ligne";
+        QTest::newRow("column, then an arrow")
+            << 7 << 2 << int(Qt::Key_Up) << "8 refusé : déjà dans la colonne (ligne 3)";
+        QTest::newRow("box, then Tab") << 0 << 0 << int(Qt::Key_Tab) << "8 refusé : déjà dans le carré";
+    }
+
+    void refusalReasonShowsUntilNextKey()
+    {
+        QFETCH(int, row);
+        QFETCH(int, col);
+        QFETCH(int, nextKey);
+        QFETCH(QString, reason);
+        QStatusBar* status = S().Window()->statusBar();
+        QTest::keyClick(S().Cell(2, 2), Qt::Key_8);
+        const StdoutCapture out;
+        QTest::keyClick(S().Cell(row, col), Qt::Key_8);
+        QCOMPARE(status->currentMessage(), reason);
+        QVERIFY(out.Bytes().startsWith("valeur trouv\xE9"
+                                       "e dans "));
+        QTest::keyClick(S().Cell(row, col), Qt::Key(nextKey));
+        QCOMPARE(status->currentMessage(), QString("Prêt"));
+    }
+
+    // A prompt longer than the message pane is cut short there, and shows whole as the bar's tooltip.
+    void longPromptShowsWholeAsToolTip_data()
+    {
+        QTest::addColumn<QString>("prompt");
+        QTest::addColumn<bool>("cut");
+        QTest::newRow("idle text") << "Prêt" << false;
+        QTest::newRow("About's prompt")
+            << "Affiche des informations concernant le programme, le numéro de version et le copyright" << true;
+    }
+
+    void longPromptShowsWholeAsToolTip()
+    {
+        QFETCH(QString, prompt);
+        QFETCH(bool, cut);
+        QStatusBar* status = S().Window()->statusBar();
+        status->showMessage(prompt);
+        QCOMPARE(status->currentMessage(), prompt);
+        QCOMPARE(status->toolTip(), cut ? prompt : QString());
+        S().Window()->resize(S().Window()->width() * 3, S().Window()->height());
+        QTRY_COMPARE(status->toolTip(), QString());
     }
 
     void capsLockIndicatorFollowsTheKey()

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "editcontrol.h"
+
+// A single-line edit with a bordered frame (WS_BORDER) drawn from its palette, so that it reads
+// under light and dark colour schemes alike: a one-pixel border that stands out at least 3:1
+// from both the edit's background and the window's, and while the edit has the focus a two-pixel
+// inner border in the selection colour.
+class BorderedEdit : public EditControl
+{
+public:
+    BorderedEdit(const QString& text, QWidget* parent);
+
+    // The palette's colour for the border: of the palette's shades and text colours, the one
+    // closest to the backgrounds that still stands out 3:1 from both; the text colour if none does.
+    static QColor BorderColor(const QPalette& palette);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
