@@ -8,10 +8,10 @@
 
 QIcon AfxLoadIcon(UINT nIDResource)
 {
-    const char* path = AfxFindIconPath(nIDResource);
-    if (!path)
+    const IconResource* resource = AfxFindIcon(nIDResource);
+    if (!resource)
         return {};
-    QImageReader reader(QString::fromUtf8(path));
+    QImageReader reader(QString::fromUtf8(resource->path));
     std::vector<QImage> trueColour;
     std::map<int, QImage> paletted; // by width: the images whose transparency mask Qt reads
     QIcon icon;
@@ -37,5 +37,7 @@ QIcon AfxLoadIcon(UINT nIDResource)
         }
         icon.addPixmap(QPixmap::fromImage(image));
     }
+    for (const char* larger : resource->largerImages)
+        icon.addFile(QString::fromUtf8(larger));
     return icon;
 }

@@ -50,12 +50,12 @@ QString AfxLoadString(UINT nIDString)
     return {};
 }
 
-const char* AfxFindIconPath(UINT nIDResource)
+const IconResource* AfxFindIcon(UINT nIDResource)
 {
     if (g_resourceModule) {
         for (const IconResource& icon : g_resourceModule->icons) {
             if (icon.id == nIDResource)
-                return icon.path;
+                return &icon;
         }
     }
     return nullptr;

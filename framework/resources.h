@@ -64,11 +64,13 @@ struct StringEntry
     const char* text; // UTF-8
 };
 
-// An icon: a Qt resource path of an ICO file holding all its sizes and depths.
+// An icon: a Qt resource path of an ICO file holding all its sizes and depths, and images of the
+// same design drawn at the larger sizes that high-density screens and task switchers ask for.
 struct IconResource
 {
     UINT id;
     const char* path;
+    std::vector<const char*> largerImages;
 };
 
 struct VersionInfo
@@ -104,4 +106,4 @@ const MenuTemplate* AfxFindMenu(UINT nIDResource);
 const AcceleratorTable* AfxFindAccelerators(UINT nIDResource);
 const ToolbarTemplate* AfxFindToolbar(UINT nIDResource);
 QString AfxLoadString(UINT nIDString);
-const char* AfxFindIconPath(UINT nIDResource);
+const IconResource* AfxFindIcon(UINT nIDResource);

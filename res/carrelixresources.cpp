@@ -13,8 +13,15 @@
 const ResourceModule& CarrelixResources()
 {
     static const ResourceModule module{
-        {&aboutBoxTemplate, &gridFormTemplate},  {&mainMenu},  {&mainAccelerators}, {&mainToolbar},  stringTable,
-        {{IDR_MAINFRAME, ":/res/carrelix.ico"}}, &versionInfo, CARRELIX_APP_ID,     commandLineHelp,
+        {&aboutBoxTemplate, &gridFormTemplate},
+        {&mainMenu},
+        {&mainAccelerators},
+        {&mainToolbar},
+        stringTable,
+        {{IDR_MAINFRAME, ":/res/carrelix.ico", {":/res/carrelix-64.png", ":/res/carrelix-128.png"}}},
+        &versionInfo,
+        CARRELIX_APP_ID,
+        commandLineHelp,
     };
     return module;
 }

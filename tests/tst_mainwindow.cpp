@@ -413,10 +413,14 @@ private slots:
         QCOMPARE(S().Caption(), QString("Sans titre* - Le Carrelix"));
     }
 
-    void windowIconHoldsThreeTransparentSizes()
+    // The ICO's three sizes, and drawn images for twice those sizes on high-density screens.
+    void windowIconHoldsTransparentSizesUpToTwiceTheLargest()
     {
         const QIcon icon = S().Window()->windowIcon();
-        for (const int size : {16, 32, 48}) {
+        const QList<QSize> sizes = icon.availableSizes();
+        for (const int size : {64, 128})
+            QVERIFY(sizes.contains(QSize(size, size)));
+        for (const int size : {16, 32, 48, 64, 128}) {
             const QImage image = icon.pixmap(size, size).toImage();
             QCOMPARE(image.size(), QSize(size, size));
             QCOMPARE(qAlpha(image.pixel(size - 1, 0)), 0);
