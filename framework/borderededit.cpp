@@ -61,7 +61,11 @@ void BorderedEdit::paintEvent(QPaintEvent* event)
         painter.fillRect(edge.right() - line + 1, edge.top(), line, edge.height(), colour);
         edge.adjust(line, line, -line, -line);
     };
-    frame(BorderColor(palette()));
+    if (palette().cacheKey() != m_nPaletteKey) {
+        m_nPaletteKey = palette().cacheKey();
+        m_borderColor = BorderColor(palette());
+    }
+    frame(m_borderColor);
     if (hasFocus()) {
         frame(palette().color(QPalette::Highlight));
         frame(palette().color(QPalette::Highlight));

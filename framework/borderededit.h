@@ -17,4 +17,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    // The border colour of the palette with this key: worked out again only when the palette changes.
+    qint64 m_nPaletteKey = -1;
+    QColor m_borderColor;
 };
