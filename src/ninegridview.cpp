@@ -10,7 +10,9 @@
 #include "resource.h"
 #include "stdcommands.h"
 
+#include <QApplication>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QWidget>
 
 #include <cstdio>
@@ -226,6 +228,13 @@ void CNinegridView::DescribeCells()
     if (!form)
         return;
     form->setAccessibleName(QStringLiteral("Grille"));
+    // Qt 6.4's edits give screen readers no text attributes, and Orca then leaves a cell's text out
+    // when the cell gets the focus: its description carries the digit, set before the focus event.
+    QObject::connect(qApp, &QApplication::focusChanged, form, [form](QWidget*, QWidget* now) {
+        if (auto* cell = qobject_cast<QLineEdit*>(now); cell && cell->parentWidget() == form)
+            cell->setAccessibleDescription(cell->text().isEmpty() ? QStringLiteral("vide")
+                                                                  : QStringLiteral("chiffre %1").arg(cell->text()));
+    });
     m_pNotice = new AccessibleNotice(form);
     auto* keys = new CellKeyFilter([this](QWidget* cell, int dRow, int dCol) { MoveFocus(cell, dRow, dCol); },
                                    [this] { EndRefusalNotice(); }, form);
