@@ -113,6 +113,8 @@ def scenario(w):
         Step("its next item", ["Down"], [whole(f"Ouvrir {w.ellipsis}")]),
         Step("Escape leaves the menu", ["Escape"], [whole("Fichier.")]),
         Step("Escape again, back to the grid", ["Escape"], [place(4, 2)]),
+        # Flat review reads the cells' names, even that of the cell holding a 3.
+        Step("Orca's line review (keypad Up)", ["KP_Up"], [whole(" ".join(place(4, col) for col in range(1, 10)))]),
     ]
 
 
@@ -316,9 +318,10 @@ class Session:
 
 
 def orca_speech(debug_log):
-    """The texts that Orca's debug log says it sent to the speech server, in order."""
+    """The texts that Orca's debug log says it sent to the speech server, in order: each followed by its voice,
+    or by a list of voices when Orca speaks several pieces at once (a line of flat review)."""
     with open(debug_log, encoding="utf-8", errors="replace") as log:
-        return re.findall(r"SPEECH OUTPUT: '(.*)'\s?\{", log.read())
+        return re.findall(r"SPEECH OUTPUT: '(.*)'\s?\[?\{", log.read())
 
 
 def is_subsequence(part, whole_list):
