@@ -11,7 +11,7 @@ expectations, in order. Orca's debug log is the cross-check: every text heard mu
 logged as spoken, in the same order, and a text not heard is reported with what the log has of it.
 
 Usage: orca_session.py WORKDIR PROGRAM [--log]   (--log prints each step's speech with its delay)
-Run it with /usr/bin/python3 (Orca's own Python); xdotool sends the keys.
+Run it with /usr/bin/python3 (Orca's own Python, with Debian's python3-pyatspi); xdotool sends the keys.
 """
 import json
 import os
@@ -21,6 +21,8 @@ import subprocess
 import sys
 import time
 from collections import namedtuple
+
+import pyatspi
 
 ORCA_WAIT_S = 30
 WINDOW_WAIT_S = 20
@@ -226,16 +228,18 @@ class Session:
             time.sleep(POLL_S)
 
     def wait_for_window(self, process):
+        """The program's window, once it shows and the program is on the accessibility bus, where Orca
+        learns of it: a window that gets the focus before that is presented by no one."""
         end = time.monotonic() + WINDOW_WAIT_S
         while time.monotonic() < end:
             search = ["xdotool", "search", "--onlyvisible", "--pid", str(process.pid), "--name", "Carrelix"]
             found = subprocess.run(search, capture_output=True, text=True).stdout.split()
-            if found:
+            if found and on_accessibility_bus(process.pid):
                 return found[0]
             if process.poll() is not None:
                 raise Failure(f"the program ended with status {process.returncode} before showing its window")
             time.sleep(0.1)
-        raise Failure("the program's window did not show")
+        raise Failure("the program's window did not show, or the program did not reach the accessibility bus")
 
     def press(self, key):
         if key == REFOCUS:
@@ -315,6 +319,16 @@ class Session:
             if words and not any(is_subsequence(re.findall(r"\w+", said), words) for said in logged):
                 return [f"heard {text!r}, which Orca's debug log does not have spoken in that place"]
         return []
+
+
+def on_accessibility_bus(pid):
+    for app in pyatspi.Registry.getDesktop(0):
+        try:
+            if app is not None and app.get_process_id() == pid:
+                return True
+        except Exception:  # An application that went away as we looked.
+            continue
+    return False
 
 
 def orca_speech(debug_log):
