@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks what a screen reader learns from the grid, through AT-SPI as a screen reader gets it:
 the cells' names and texts, the focus events, the refusal of a digit and the menu items' names.
 Starts the program under the X server named by DISPLAY, on the session bus this runs on, and types

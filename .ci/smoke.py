@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Starts a program under the X server named by DISPLAY, waits for its main window, closes that
 window as a user would (the window manager's WM_DELETE_WINDOW message), then checks that the
 program exits by itself, with status 0 and nothing alarming on its standard error.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Times what a user does most in Carrelix against the same operation on the toolkit's floor, in
 // this process on Qt's offscreen platform: a digit the rules accept, a digit they refuse and a
 // space, each typed into a cell and repainted, against a plain QLineEdit (whose focus is moved on

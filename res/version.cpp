@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "version.h"
 
 // The French (France) string block, code page 1252 ("040c04e4" on the original platform).

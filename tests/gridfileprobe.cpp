@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Saves or reads a grid file the way File > Save and File > Open do, for tests that need another
 // process: one with fewer rights, or a limit on file sizes. What the user would be told, and the
 // beep, go to standard output.
