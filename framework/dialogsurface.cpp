@@ -4,7 +4,7 @@
 
 #include "borderededit.h"
 #include "dialogunits.h"
-#include "editcontrol.h"
+#include "inputmethodedit.h"
 #include "wnd.h"
 
 #include "icon.h"
@@ -71,17 +71,18 @@ QWidget* DialogSurface::MakeControl(const DialogItemTemplate& item)
     const int id = item.id;
     if (std::strcmp(item.windowClass, "Edit") == 0) {
         // A single-line edit; it scrolls its text sideways (ES_AUTOHSCROLL) and holds any length.
-        EditControl* edit = (item.style & WS_BORDER) ? new BorderedEdit(text, this) : new EditControl(text, this);
+        InputMethodEdit* edit =
+            (item.style & WS_BORDER) ? new BorderedEdit(text, this) : new InputMethodEdit(text, this);
         edit->setMaxLength(std::numeric_limits<int>::max());
         edit->setAlignment((item.style & ES_CENTER) ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
         edit->setFrame(item.style & WS_BORDER);
-        connect(edit, &EditControl::changed, this, [this, id] { Notify(id, EN_CHANGE); });
+        connect(edit, &InputMethodEdit::changed, this, [this, id] { Notify(id, EN_CHANGE); });
         return edit;
     }
     if (std::strcmp(item.windowClass, "Static") == 0) {
         auto* label = new QLabel(this);
         if ((item.style & SS_TYPEMASK) == SS_ICON) {
-            label->setPixmap(AfxLoadIcon(text.mid(1).toUInt()).pixmap(32, 32));
+            label->setPixmap(LoadIcon(text.mid(1).toUInt()).pixmap(32, 32));
         } else {
             // A carriage return breaks the line, as in the dialog manager's static texts.
             label->setText(QString(text).replace(u'\r', u'\n'));

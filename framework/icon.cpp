@@ -8,9 +8,9 @@
 
 #include <map>
 
-QIcon AfxLoadIcon(UINT nIDResource)
+QIcon LoadIcon(UINT nIDResource)
 {
-    const IconResource* resource = AfxFindIcon(nIDResource);
+    const IconResource* resource = FindIcon(nIDResource);
     if (!resource)
         return {};
     QImageReader reader(QString::fromUtf8(resource->path));

@@ -7,4 +7,4 @@
 #include <QIcon>
 
 // The icon resource with all its sizes; a null icon when the module has none.
-QIcon AfxLoadIcon(UINT nIDResource);
+QIcon LoadIcon(UINT nIDResource);

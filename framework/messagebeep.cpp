@@ -21,7 +21,7 @@ BOOL MessageBeep(UINT uType)
     return TRUE;
 }
 
-void AfxSetMessageBeepHook(std::function<void(UINT)> hook)
+void SetMessageBeepHook(std::function<void(UINT)> hook)
 {
     BeepHook() = std::move(hook);
 }

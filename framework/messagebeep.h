@@ -10,4 +10,4 @@
 BOOL MessageBeep(UINT uType);
 
 // For tests: every beep goes to the hook instead of the speaker; an empty hook restores the sound.
-void AfxSetMessageBeepHook(std::function<void(UINT)> hook);
+void SetMessageBeepHook(std::function<void(UINT)> hook);

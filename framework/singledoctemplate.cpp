@@ -26,7 +26,7 @@ QString CSingleDocTemplate::GetDocString(DocStringIndex index) const
 void CSingleDocTemplate::SetDefaultTitle(CDocument* pDocument) const
 {
     const QString name = GetDocString(docName);
-    pDocument->SetTitle(name.isEmpty() ? QStringLiteral("Sans titre") : name);
+    pDocument->SetTitle(name.isEmpty() ? AfxLoadString(AFX_IDS_UNTITLED) : name);
 }
 
 CDocument* CSingleDocTemplate::OpenDocumentFile(const QString& pathName, const QByteArray& nativeName)

@@ -19,7 +19,7 @@ BOOL AfxOleInit()
 void AfxEnableControlContainer()
 {}
 
-void AfxSetOleInitFails(bool fails)
+void SetOleInitFails(bool fails)
 {
     g_oleInitFails = fails;
 }

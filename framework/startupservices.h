@@ -21,4 +21,4 @@ BOOL AfxOleInit();
 void AfxEnableControlContainer();
 
 // For tests: makes AfxOleInit fail, as when the OLE libraries could not be started.
-void AfxSetOleInitFails(bool fails);
+void SetOleInitFails(bool fails);

@@ -48,7 +48,7 @@ BOOL CToolBar::CreateEx(CFrameWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle,
 
 BOOL CToolBar::LoadToolBar(UINT nIDResource)
 {
-    const ToolbarTemplate* resource = AfxFindToolbar(nIDResource);
+    const ToolbarTemplate* resource = FindToolbar(nIDResource);
     if (!resource)
         return FALSE;
     auto* toolBar = static_cast<QToolBar*>(GetSafeHwnd());

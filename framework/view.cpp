@@ -17,6 +17,9 @@ void CView::OnActivateView()
     SetFocus();
 }
 
+void CView::Serialize(CArchive&)
+{}
+
 BOOL CView::OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI, AFX_CMDHANDLERINFO* pHandlerInfo)
 {
     if (CWnd::OnCmdMsg(nID, nCode, pCmdUI, pHandlerInfo))

@@ -4,5 +4,5 @@
 
 #include "resources.h"
 
-// The version information: 1.0.1, a game utility.
+// The version information: the version, a game utility.
 extern const VersionInfo versionInfo;

@@ -6,7 +6,7 @@
 #include "gridfile.h"
 #include "messagebeep.h"
 #include "messagebox.h"
-#include "winmain.h"
+#include "safesave.h"
 
 #include <QCoreApplication>
 
@@ -18,12 +18,12 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     if (argc != 3)
         return 2;
-    AfxIgnoreFileSizeSignal();
-    AfxSetMessageBoxHook([](const QString& text, UINT) {
+    IgnoreFileSizeSignal();
+    SetMessageBoxHook([](const QString& text, UINT) {
         std::printf("message: %s\n", text.toUtf8().constData());
         return IDOK;
     });
-    AfxSetMessageBeepHook([](UINT) { std::printf("beep\n"); });
+    SetMessageBeepHook([](UINT) { std::printf("beep\n"); });
     char block[kGridBlockSize];
     if (std::strcmp(argv[1], "save") == 0) {
         std::uint8_t grid[9][9] = {};

@@ -71,7 +71,7 @@ private:
     // Every file dialog from now on is answered with this path, or cancelled for an empty one.
     void AnswerDialogs(const QString& path)
     {
-        AfxSetFileDialogHook([this, path](QFileDialog& dialog) {
+        SetFileDialogHook([this, path](QFileDialog& dialog) {
             const auto* nameBox = dialog.findChild<QLineEdit*>("fileNameEdit");
             m_dialogs.push_back({dialog.acceptMode(), dialog.fileMode(), dialog.nameFilters(),
                                  dialog.selectedNameFilter(), dialog.defaultSuffix(),
@@ -130,7 +130,7 @@ private slots:
     void cleanup()
     {
         m_session.reset();
-        AfxSetFileDialogHook({});
+        SetFileDialogHook({});
         m_dir.reset();
     }
 
@@ -219,7 +219,7 @@ private slots:
     void onlyOneFileDialogAtATime()
     {
         int dialogs = 0;
-        AfxSetFileDialogHook([&](QFileDialog&) {
+        SetFileDialogHook([&](QFileDialog&) {
             ++dialogs;
             Command(ID_FILE_OPEN); // a second command while the first dialog is up
             Command(ID_FILE_SAVE);
@@ -368,7 +368,7 @@ private slots:
     {
         WriteAll(Path("grille.txt"), "ancien");
         QStringList answers;
-        AfxSetFileDialogHook([&](QFileDialog& dialog) {
+        SetFileDialogHook([&](QFileDialog& dialog) {
             dialog.setDirectory(m_dir->path());
             QTimer::singleShot(0, &dialog, [&] {
                 const auto closeAnyway = qScopeGuard([&dialog] {
@@ -407,7 +407,7 @@ private slots:
         WriteAll(Path("notes.md"), "notes");
         QStringList listed;
         QString warned;
-        AfxSetFileDialogHook([&](QFileDialog& dialog) {
+        SetFileDialogHook([&](QFileDialog& dialog) {
             dialog.setDirectory(m_dir->path());
             auto* model = dialog.findChild<QFileSystemModel*>();
             QTimer::singleShot(0, &dialog, [&, model] {

@@ -73,7 +73,7 @@ private slots:
     void cleanup()
     {
         m_session.reset();
-        AfxSetFileDialogHook({});
+        SetFileDialogHook({});
         m_dir.reset();
     }
 
@@ -141,7 +141,7 @@ private slots:
         for (const QChar c : keys)
             QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
 
-        AfxSetFileDialogHook([&](QFileDialog& dialog) {
+        SetFileDialogHook([&](QFileDialog& dialog) {
             if (dialog.acceptMode() == QFileDialog::AcceptOpen)
                 return Path(action == "open itself" ? "doc.txt" : "other.txt");
             return answer == "save, dialog cancelled" ? QString()
@@ -150,7 +150,7 @@ private slots:
         QStringList questions;
         QStringList buttons;
         int reports = 0;
-        AfxSetMessageBoxDriver([&](QMessageBox& box) {
+        SetMessageBoxDriver([&](QMessageBox& box) {
             if (!box.button(QMessageBox::Save)) { // the report of a failed save
                 ++reports;
                 return;
