@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegion>
 #include <QSignalBlocker>
 
 #include <cstring>
@@ -39,6 +40,27 @@ DialogSurface::DialogSurface(const DialogTemplate& dialogTemplate, CCmdTarget* p
     setFixedSize(units.ToPixels(0, 0, dialogTemplate.cx, dialogTemplate.cy).size());
     for (const DialogItemTemplate& item : dialogTemplate.items)
         AddControl(item, units);
+    ClipOverlaps();
+}
+
+// Controls made later lie over earlier ones. Where they overlap (a grid's cells share their border
+// lines), the one below is masked off, so that a control that changes repaints only itself, not the
+// neighbours whose edges lie over it.
+void DialogSurface::ClipOverlaps()
+{
+    for (auto below = m_controls.begin(); below != m_controls.end(); ++below) {
+        QWidget* widget = below->wnd->GetSafeHwnd();
+        if (!widget || widget->isHidden())
+            continue;
+        QRegion visible(widget->geometry());
+        for (auto above = below + 1; above != m_controls.end(); ++above) {
+            const QWidget* over = above->wnd->GetSafeHwnd();
+            if (over && !over->isHidden())
+                visible -= over->geometry();
+        }
+        if (visible != QRegion(widget->geometry()))
+            widget->setMask(visible.translated(-widget->pos()));
+    }
 }
 
 DialogSurface::~DialogSurface() = default;
