@@ -29,6 +29,18 @@
 #include <unistd.h>
 
 namespace {
+using Permissions = QFileDevice::Permissions;
+// Permissions by what they allow: the owner (and the user) everything or reading and writing;
+// the group and others reading, also entering a folder, and writing.
+constexpr Permissions kOwnerAll = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                                  QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser;
+constexpr Permissions kOthersEnter =
+    QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
+constexpr Permissions kAllReadWrite = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
+                                      QFileDevice::WriteUser | QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                      QFileDevice::ReadOther | QFileDevice::WriteOther;
+constexpr Permissions kAllReadEnter =
+    QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadUser | QFileDevice::ExeUser | kOthersEnter;
 QByteArray ReadAll(const QString& path)
 {
     QFile file(path);
@@ -484,17 +496,16 @@ private slots:
         QFETCH(QByteArray, output);
         QFETCH(QString, reason);
         // Another user must be able to reach the files, but not read or change them.
-        QVERIFY(QFile::setPermissions(m_dir->path(), QFileDevice::Permissions(0x7755)));
+        QVERIFY(QFile::setPermissions(m_dir->path(), kOwnerAll | kOthersEnter));
         QVERIFY(QDir().mkdir(Path("fermé")));
         WriteAll(Path("fermé/grille.txt"), "ancien");
-        QVERIFY(QFile::setPermissions(Path("fermé/grille.txt"), QFileDevice::Permissions(0x6666)));
-        QVERIFY(QFile::setPermissions(Path("fermé"), QFileDevice::Permissions(0x5555)));
+        QVERIFY(QFile::setPermissions(Path("fermé/grille.txt"), kAllReadWrite));
+        QVERIFY(QFile::setPermissions(Path("fermé"), kAllReadEnter));
         const QString path = Path(name);
         WriteAll(Path("grille.txt"), "ancien");
         if (limit == "rights")
             QVERIFY(QFile::setPermissions(Path("grille.txt"), QFileDevice::Permissions()));
-        const auto restore =
-            qScopeGuard([this] { QFile::setPermissions(Path("fermé"), QFileDevice::Permissions(0x7700)); });
+        const auto restore = qScopeGuard([this] { QFile::setPermissions(Path("fermé"), kOwnerAll); });
 
         int exitCode = -1;
         const QByteArray out = Probe({action, path}, ProbeLimits(limit), &exitCode);
