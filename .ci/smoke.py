@@ -133,11 +133,12 @@ def main():
             output = stderr.read()
             if output:
                 print("smoke: the program's standard error:\n" + output, end="" if output.endswith("\n") else "\n")
-        if status != 0:
-            fail(f"the program exited with status {status}")
+        # The alarming lines first: a sanitizer's report says more than the status it exits with.
         alarming = [line for line in output.splitlines() if ALARMING.search(line)]
         if alarming:
             fail("alarming lines on standard error:\n  " + "\n  ".join(alarming))
+        if status != 0:
+            fail(f"the program exited with status {status}")
     print(f"smoke: PASS: {command[0]} closed cleanly after {time.monotonic() - started:.1f} s", flush=True)
 
 
