@@ -31,6 +31,7 @@ const MenuTemplate mainMenu{
          0,
          {
              {"&Annuler\tCtrl+Z", ID_EDIT_UNDO, 0, {}},
+             {"&Rétablir\tCtrl+Y", ID_EDIT_REDO, 0, {}},
              kSeparator,
              {"&Couper\tCtrl+X", ID_EDIT_CUT, 0, {}},
              {"C&opier\tCtrl+C", ID_EDIT_COPY, 0, {}},

@@ -45,6 +45,7 @@ const std::vector<StringEntry> stringTable{
     {ID_EDIT_CUT, "Coupe la sélection et la place dans le Presse-papiers\nCouper"},
     {ID_EDIT_PASTE, "Insère le contenu du presse-papiers\nColler"},
     {ID_EDIT_UNDO, "Annule la dernière action\nAnnuler"},
+    {ID_EDIT_REDO, "Rétablit la dernière action annulée\nRétablir"},
     {ID_APP_ABOUT, "Affiche des informations concernant le programme, le numéro de version et le copyright\nÀ propos de"},
     {ID_APP_EXIT, "Quitte l'application et demande si les documents doivent être enregistrés\nQuitter"},
     {ID_INDICATOR_CAPS, "CAP"},
