@@ -21,6 +21,7 @@ const MenuTemplate mainMenu{
              {"&Ouvrir...\tCtrl+O", ID_FILE_OPEN, 0, {}},
              {"&Enregistrer\tCtrl+S", ID_FILE_SAVE, 0, {}},
              {"Enregistrer &sous...", ID_FILE_SAVE_AS, 0, {}},
+             {"&Imprimer...\tCtrl+P", ID_FILE_PRINT, 0, {}},
              kSeparator,
              {"Fichier récent", ID_FILE_MRU_FILE1, MF_GRAYED, {}},
              kSeparator,

@@ -25,6 +25,7 @@ const std::vector<StringEntry> stringTable{
     {ID_FILE_OPEN, "Ouvre un document existant\nOuvrir"},
     {ID_FILE_SAVE, "Enregistre le document actif\nEnregistrer"},
     {ID_FILE_SAVE_AS, "Enregistre le document actif sous un nouveau nom\nEnregistrer sous"},
+    {ID_FILE_PRINT, "Imprime la grille\nImprimer"},
     {ID_FILE_MRU_FILE1, kOpenThisDocument},
     {ID_FILE_MRU_FILE1 + 1, kOpenThisDocument},
     {ID_FILE_MRU_FILE1 + 2, kOpenThisDocument},

@@ -5,16 +5,21 @@
 #include "cmdui.h"
 #include "framewnd.h"
 #include "gridaccessibility.h"
+#include "gridprinter.h"
 #include "gridstepcommand.h"
 #include "messagebeep.h"
+#include "messagebox.h"
 #include "ninegriddoc.h"
 #include "ninegridview.h"
+#include "printdialog.h"
 #include "stdcommands.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QScopedValueRollback>
 
 namespace {
@@ -42,6 +47,7 @@ const AFX_MSGMAP* EditionCommands::GetThisMessageMap()
                                     MapCommand(ID_EDIT_CUT, &EditionCommands::OnEditCut),
                                     MapCommand(ID_EDIT_COPY, &EditionCommands::OnEditCopy),
                                     MapCommand(ID_EDIT_PASTE, &EditionCommands::OnEditPaste),
+                                    MapCommand(ID_FILE_PRINT, &EditionCommands::OnFilePrint),
                                     MapUpdateCommandUI(ID_EDIT_UNDO, &EditionCommands::OnUpdateEditUndo),
                                     MapUpdateCommandUI(ID_EDIT_REDO, &EditionCommands::OnUpdateEditRedo),
                                     MapUpdateCommandUI(ID_EDIT_PASTE, &EditionCommands::OnUpdateEditPaste),
@@ -139,6 +145,21 @@ void EditionCommands::OnUpdateEditPaste(CCmdUI* pCmdUI)
 {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     pCmdUI->Enable(data && data->hasText());
+}
+
+void EditionCommands::OnFilePrint()
+{
+    const QString title = m_view.GetDocument() ? m_view.GetDocument()->GetTitle() : QString();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(title);
+    QPrintDialog dialog(&printer, m_view.GetSafeHwnd()->window());
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    if (!RunPrintDialog(dialog))
+        return;
+    if (!PrintGrid(printer, title, m_view.m_grid)) {
+        const QString target = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
+        AfxMessageBox(QStringLiteral("Impossible d'imprimer la grille sur « %1 ».").arg(target));
+    }
 }
 
 void EditionCommands::PutGrid(const GridCells& cells)

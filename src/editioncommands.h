@@ -10,7 +10,7 @@ class CNinegridView;
 class GridAccessibility;
 class QUndoStack;
 
-// The Edition menu's commands on the grid: Annuler, Rétablir, Couper, Copier, Coller.
+// The Edition menu's commands on the grid (Annuler, Rétablir, Couper, Copier, Coller) and Print.
 // The view asks it for the commands that its own map does not name, before the document. Annuler
 // walks back the document's history: one step for each change of the grid that the view reports.
 class EditionCommands : public CCmdTarget
@@ -30,6 +30,7 @@ protected:
     void OnEditCut();
     void OnEditCopy();
     void OnEditPaste();
+    void OnFilePrint();
     void OnUpdateEditUndo(CCmdUI* pCmdUI);
     void OnUpdateEditRedo(CCmdUI* pCmdUI);
     void OnUpdateEditPaste(CCmdUI* pCmdUI);

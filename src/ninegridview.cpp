@@ -352,7 +352,7 @@ void CNinegridView::ReportStep(const GridStep& step)
         m_pEdition->RecordStep(step);
 }
 
-// The view's own map, then the Edition commands, then the document.
+// The view's own map, then the Edition and Print commands, then the document.
 BOOL CNinegridView::OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI, AFX_CMDHANDLERINFO* pHandlerInfo)
 {
     if (CWnd::OnCmdMsg(nID, nCode, pCmdUI, pHandlerInfo))

@@ -7,6 +7,7 @@
 #include "framewnd.h"
 #include "gridbytes.h"
 #include "ninegridview.h"
+#include "printdialog.h"
 #include "stdcommands.h"
 #include "stdoutcapture.h"
 
@@ -14,6 +15,12 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
@@ -30,7 +37,7 @@ QByteArray With(QByteArray grid, int row, int col, char c)
 }
 } // namespace
 
-// The Edition menu's commands, driven by their keys in the running application: the grid
+// The Edition menu's commands and Print, driven by their keys in the running application: the grid
 // and its cells, the focus, the document's state, the beep and standard output together.
 class Edition : public QObject
 {
@@ -226,6 +233,33 @@ private slots:
         QCOMPARE(S().Caption(), QString(modified ? "Sans titre* - Le Carrelix" : "Sans titre - Le Carrelix"));
         QCOMPARE(Enabled(ID_EDIT_UNDO), undo);
         QCOMPARE(Enabled(ID_EDIT_REDO), redo);
+    }
+
+    void printWritesOnePage()
+    {
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("pdftotext (poppler-utils) is missing: the printed page cannot be read back");
+        QGuiApplication::clipboard()->setText(kGrid);
+        Key("Ctrl+V");
+        const QString pdf = m_dir->filePath("grille.pdf");
+        bool toFile = false;
+        SetPrintDialogHook([&](QPrintDialog& dialog) {
+            toFile = dialog.testOption(QAbstractPrintDialog::PrintToFile);
+            dialog.printer()->setOutputFileName(pdf);
+            return true;
+        });
+        const auto restore = qScopeGuard([] { SetPrintDialogHook({}); });
+        Key("Ctrl+P");
+        QVERIFY(toFile);
+        QVERIFY(S().messages.empty());
+        QProcess pdftotext;
+        pdftotext.start("pdftotext", {"-layout", pdf, "-"});
+        QVERIFY(pdftotext.waitForFinished());
+        const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        QCOMPARE(text.count('\f'), 1); // one page
+        QStringList lines = text.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.takeFirst().trimmed(), QString("Sans titre"));
+        QCOMPARE(lines.join(QString()).remove(QRegularExpression("\\s")), QString(kGrid).remove('.'));
     }
 };
 

@@ -107,6 +107,7 @@ private slots:
                                                            {"&Ouvrir...\tCtrl+O", true, false},
                                                            {"&Enregistrer\tCtrl+S", true, false},
                                                            {"Enregistrer &sous...", true, false},
+                                                           {"&Imprimer...\tCtrl+P", true, false},
                                                            {"-", true, false},
                                                            {"Fichier récent", false, false},
                                                            {"-", true, false},
@@ -151,11 +152,11 @@ private slots:
         }
         Open(Popup(0));
         const std::vector<ItemState> states = States(Popup(0));
-        QCOMPARE(states.size(), size_t(9));
-        QCOMPARE(states[5].text, "&1 " + QDir::toNativeSeparators(paths[1]).replace("&", "&&"));
-        QCOMPARE(states[6].text, "&2 " + QDir::toNativeSeparators(paths[0]));
-        QVERIFY(states[5].enabled && states[6].enabled);
-        QCOMPARE(states[7].text, QString("-"));
+        QCOMPARE(states.size(), size_t(10));
+        QCOMPARE(states[6].text, "&1 " + QDir::toNativeSeparators(paths[1]).replace("&", "&&"));
+        QCOMPARE(states[7].text, "&2 " + QDir::toNativeSeparators(paths[0]));
+        QVERIFY(states[6].enabled && states[7].enabled);
+        QCOMPARE(states[8].text, QString("-"));
 
         // A recent file that has gone away is reported and leaves the list.
         QVERIFY(QFile::remove(paths[0]));
@@ -180,7 +181,7 @@ private slots:
         QMenuBar* bar = S().Window()->menuBar();
         bar->setActiveAction(bar->actions().at(0));
         QTRY_VERIFY(Popup(0)->isVisible());
-        QAction* entry = Popup(0)->actions().at(5);
+        QAction* entry = Popup(0)->actions().at(6);
         QVERIFY(entry->text().startsWith("&1 /début/un dossier"));
         QVERIFY(entry->text().contains("…"));
         QVERIFY(entry->text().endsWith("/fin/grille d'été.txt"));
@@ -233,8 +234,8 @@ private slots:
                               << "Copie la sélection et la place dans le Presse-papiers";
         QTest::newRow("paste") << ID_EDIT_PASTE << false << "Coller"
                                << "Insère le contenu du presse-papiers";
-        QTest::newRow("print") << ID_FILE_PRINT << false << ""
-                               << "";
+        QTest::newRow("print") << ID_FILE_PRINT << true << "Imprimer"
+                               << "Imprime la grille";
         QTest::newRow("about") << ID_APP_ABOUT << true << "À propos de"
                                << "Affiche des informations concernant le programme, le numéro de version et le "
                                   "copyright";
