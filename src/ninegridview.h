@@ -43,10 +43,11 @@ public:
     // changes the grid marks the document modified and is one step of the grid's history.
     Placement SetCellValue(UINT id, BYTE value);
 
-    // Puts each value in its cell, stored value and text together, without the rules, beep or output
-    // and leaving the focus where it is, as one step of the grid's history: the one way to change the
-    // grid other than typing (paste, cut, undo, redo, and whatever puts digits in the grid for the
-    // user). Cells that already hold their value are left out of the step.
+    // The one way to change the grid other than typing: puts each value in its cell, stored value and
+    // text together, without the rules, beep or output, leaving the focus where it is, and reports the
+    // change to the grid's history as one step that Annuler takes back whole. Paste and cut come here,
+    // as should whatever else puts digits in the grid for the user; so do undo and redo, whose steps
+    // the history knows for its own. Cells that already hold their value are left out of the step.
     void PutCells(const std::vector<CellValue>& values);
     // Gives the keyboard focus to the cell at (row, col).
     void FocusCellAt(int row, int col);
