@@ -44,7 +44,7 @@ GridAccessibility::GridAccessibility(std::function<QWidget*(int, int)> cellAt, s
     });
     m_pNotice = new AccessibleNotice(form);
     auto* keys = new CellKeyFilter([this](QWidget* cell, int dRow, int dCol) { MoveFocus(cell, dRow, dCol); },
-                                   [this] { EndRefusal(); }, form);
+                                   [this] { EndNotice(); }, form);
     for (int row = 0; row < kGridSize; ++row) {
         for (int col = 0; col < kGridSize; ++col) {
             QWidget* cell = m_cellAt(row, col);
@@ -64,23 +64,27 @@ void GridAccessibility::TellRefusal(int value, const Placement& placement)
     const QString rule = RuleBroken(placement);
     if (rule.isEmpty())
         return;
-    const QString notice = QStringLiteral("%1 refusé : %2").arg(value).arg(rule);
+    Tell(QStringLiteral("%1 refusé : %2").arg(value).arg(rule));
+}
+
+void GridAccessibility::Tell(const QString& notice)
+{
     if (CFrameWnd* frame = m_frame())
         frame->SetMessageText(notice);
     if (m_pNotice)
         m_pNotice->Announce(notice);
-    m_bRefusalShown = true;
+    m_bNoticeShown = true;
 }
 
-void GridAccessibility::EndRefusal()
+void GridAccessibility::EndNotice()
 {
-    if (!m_bRefusalShown)
+    if (!m_bNoticeShown)
         return;
     if (CFrameWnd* frame = m_frame())
         frame->SetMessageText(AFX_IDS_IDLEMESSAGE);
     if (m_pNotice)
         m_pNotice->Withdraw();
-    m_bRefusalShown = false;
+    m_bNoticeShown = false;
 }
 
 // Steps from the cell to its neighbour, as a Tab does, so that a digit typed next replaces the

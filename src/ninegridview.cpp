@@ -4,6 +4,7 @@
 
 #include "archive.h"
 #include "document.h"
+#include "editioncommands.h"
 #include "framewnd.h"
 #include "gridaccessibility.h"
 #include "gridfile.h"
@@ -133,16 +134,18 @@ Placement CNinegridView::SetCellValue(UINT id, BYTE value)
     const Placement placement = CheckPlacement(row, col, value);
     if (!placement)
         return placement;
-    if (m_grid[row][col] != value) {
+    if (const BYTE before = m_grid[row][col]; before != value) {
         m_grid[row][col] = value;
         if (CDocument* document = GetDocument())
             document->SetModifiedFlag();
+        ReportStep({{row, col, before, value}});
     }
     return placement;
 }
 
 // The first update maps the cells; every later one (File > New) empties the grid and keeps the map.
-// A grid that the framework read from the document's file is shown instead of an empty one.
+// A grid that the framework read from the document's file is shown instead of an empty one. Either
+// way the grid's history starts afresh.
 void CNinegridView::OnInitialUpdate()
 {
     CFormView::OnInitialUpdate();
@@ -157,6 +160,7 @@ void CNinegridView::OnInitialUpdate()
                 return cell ? cell->GetSafeHwnd() : nullptr;
             },
             [this] { return GetParentFrame(); });
+        m_pEdition = std::make_unique<EditionCommands>(*this, *m_pAccessibility);
     } else if (!m_gridToShow) {
         ClearGrid();
     }
@@ -164,6 +168,7 @@ void CNinegridView::OnInitialUpdate()
         ShowGridBlock(m_gridToShow->data());
         m_gridToShow.reset();
     }
+    m_pEdition->ClearHistory();
 }
 
 void CNinegridView::Serialize(CArchive& ar)
@@ -190,7 +195,7 @@ void CNinegridView::OnFileSave()
 }
 
 // A changed grid is only replaced once the user has been asked, when the file has been read. Saved
-// just then into the very file chosen, the grid is what that file now holds.
+// just then into the very file chosen, the grid is what that file now holds. Its history starts afresh.
 void CNinegridView::OnFileOpen()
 {
     char szData[kGridBlockSize];
@@ -205,6 +210,8 @@ void CNinegridView::OnFileOpen()
                             QFileInfo(document->GetPathName()) == QFileInfo(QString::fromStdString(chosen));
     if (!savedThere)
         ShowGridBlock(szData);
+    if (m_pEdition)
+        m_pEdition->ClearHistory();
     if (document)
         document->SetModifiedFlag(FALSE);
 }
@@ -314,4 +321,43 @@ void CNinegridView::FocusNextCell(int ctrlId)
         if (CWnd* next = GetNextDlgTabItem(cell, FALSE))
             next->SetFocus();
     }
+}
+
+void CNinegridView::PutCells(const std::vector<CellValue>& values)
+{
+    GridStep step;
+    {
+        const CellChangeSuppressed suppressed;
+        for (const CellValue& cell : values) {
+            const BYTE before = m_grid[cell.row][cell.col];
+            if (before == cell.value)
+                continue;
+            m_grid[cell.row][cell.col] = cell.value;
+            ShowStoredValue(static_cast<int>(m_cellIds[cell.row][cell.col]));
+            step.push_back({cell.row, cell.col, before, cell.value});
+        }
+    }
+    if (!step.empty())
+        ReportStep(step);
+}
+
+void CNinegridView::FocusCellAt(int row, int col)
+{
+    FocusCell(static_cast<int>(m_cellIds[row][col]));
+}
+
+void CNinegridView::ReportStep(const GridStep& step)
+{
+    if (m_pEdition)
+        m_pEdition->RecordStep(step);
+}
+
+// The view's own map, then the Edition and Print commands, then the document.
+BOOL CNinegridView::OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    if (CWnd::OnCmdMsg(nID, nCode, pCmdUI, pHandlerInfo))
+        return TRUE;
+    if (m_pEdition && m_pEdition->OnCmdMsg(nID, nCode, pCmdUI, pHandlerInfo))
+        return TRUE;
+    return GetDocument() && GetDocument()->OnCmdMsg(nID, nCode, pCmdUI, pHandlerInfo);
 }

@@ -4,13 +4,16 @@
 
 #include "formview.h"
 #include "gridsize.h"
+#include "gridstep.h"
 #include "gridtext.h"
 #include "placement.h"
 
 #include <array>
 #include <memory>
 #include <optional>
+#include <vector>
 
+class EditionCommands;
 class GridAccessibility;
 
 // True exactly while the program itself writes cell texts: the change notifications that those
@@ -37,8 +40,19 @@ public:
     // The grid position of the cell with this control ID; row 9 and column 9 when no cell has it.
     void FindCell(UINT id, int& row, int& col) const;
     // Stores value in the cell with this control ID if the rules allow it there; a value that
-    // changes the grid marks the document modified.
+    // changes the grid marks the document modified and is one step of the grid's history.
     Placement SetCellValue(UINT id, BYTE value);
+
+    // The one way to change the grid other than typing: puts each value in its cell, stored value and
+    // text together, without the rules, beep or output, leaving the focus where it is, and reports the
+    // change to the grid's history as one step that Annuler takes back whole. Paste and cut come here,
+    // as should whatever else puts digits in the grid for the user; so do undo and redo, whose steps
+    // the history knows for its own. Cells that already hold their value are left out of the step.
+    void PutCells(const std::vector<CellValue>& values);
+    // Gives the keyboard focus to the cell at (row, col).
+    void FocusCellAt(int row, int col);
+
+    BOOL OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI = nullptr, AFX_CMDHANDLERINFO* pHandlerInfo = nullptr) override;
 
     // Puts a grid read from a file into the cells and the grid, as it stands in the file.
     void ShowGridBlock(const char szData[kGridBlockSize]);
@@ -59,10 +73,13 @@ private:
     void FocusCell(int ctrlId);
     void FocusNextCell(int ctrlId);
     void ShowStoredValue(int ctrlId);
+    // Every change of the stored values, typed or put, goes to the history here.
+    void ReportStep(const GridStep& step);
 
     // A grid that the framework read from the document's file, for the next initial update to show.
     std::optional<std::array<char, kGridBlockSize>> m_gridToShow;
     std::unique_ptr<GridAccessibility> m_pAccessibility;
+    std::unique_ptr<EditionCommands> m_pEdition;
 
     DECLARE_MESSAGE_MAP()
 };
