@@ -40,7 +40,7 @@ public:
     bool Propagate(SearchBoard& board);
 
     // Counts the solutions that complete the propagated board, up to the limit, guessing the given
-    // way; false when that takes more than `nodeBudget` guesses.
+    // way; false when that takes more than `nodeBudget` branchings.
     bool Run(const SearchBoard& board, Guessing guessing, long nodeBudget);
 
     int Count() const { return m_count; }

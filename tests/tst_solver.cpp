@@ -4,6 +4,7 @@
 #include "stdoutcapture.h"
 #include "sudokusolver.h"
 
+#include <QElapsedTimer>
 #include <QTest>
 
 #include <qqwing.hpp>
@@ -123,6 +124,27 @@ private slots:
         QFETCH(int, limit);
         QFETCH(int, solutions);
         QCOMPARE(CountSolutions(GridOf(grid).cells, limit), solutions);
+    }
+
+    // After every keystroke: even grids that send a plain search through millions of guesses.
+    void sparseGridsAreSettledQuickly_data()
+    {
+        QTest::addColumn<QByteArray>("grid");
+        QTest::addColumn<int>("solutions");
+        QTest::newRow("several solutions")
+            << QByteArray("....4.5........................9..3..............1...5.3..........3.5..7.......52") << 2;
+        QTest::newRow("no solution")
+            << QByteArray(".....5.8....6.1.43..........1.5........1.6...3.......553.....61........4.........") << 0;
+    }
+
+    void sparseGridsAreSettledQuickly()
+    {
+        QFETCH(QByteArray, grid);
+        QFETCH(int, solutions);
+        QElapsedTimer timer;
+        timer.start();
+        QCOMPARE(CountSolutions(GridOf(grid).cells), solutions);
+        QVERIFY2(timer.elapsed() < 500, qPrintable(QString::number(timer.elapsed()) + " ms"));
     }
 
     void hint_data()
