@@ -1,5 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "mainmenu.h"
 
+#include "programinfo.h"
 #include "resource.h"
 
 namespace {
@@ -44,7 +47,7 @@ const MenuTemplate mainMenu{
          0,
          0,
          {
-             {"&À propos de Carrelix...", ID_APP_ABOUT, 0, {}},
+             {"&À propos de " CARRELIX_NAME "...", ID_APP_ABOUT, 0, {}},
          }},
     },
 };

@@ -1,10 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Saves or reads a grid file the way File > Save and File > Open do, for tests that need another
 // process: one with fewer rights, or a limit on file sizes. What the user would be told, and the
 // beep, go to standard output.
 #include "gridfile.h"
 #include "messagebeep.h"
 #include "messagebox.h"
-#include "winmain.h"
+#include "safesave.h"
 
 #include <QCoreApplication>
 
@@ -16,12 +18,12 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     if (argc != 3)
         return 2;
-    AfxIgnoreFileSizeSignal();
-    AfxSetMessageBoxHook([](const QString& text, UINT) {
+    IgnoreFileSizeSignal();
+    SetMessageBoxHook([](const QString& text, UINT) {
         std::printf("message: %s\n", text.toUtf8().constData());
         return IDOK;
     });
-    AfxSetMessageBeepHook([](UINT) { std::printf("beep\n"); });
+    SetMessageBeepHook([](UINT) { std::printf("beep\n"); });
     char block[kGridBlockSize];
     if (std::strcmp(argv[1], "save") == 0) {
         std::uint8_t grid[9][9] = {};

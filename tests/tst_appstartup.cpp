@@ -1,9 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "appsession.h"
 #include "carrelixresources.h"
 #include "document.h"
 #include "framewnd.h"
 #include "gridbytes.h"
 #include "ninegridview.h"
+#include "qttranslations.h"
 #include "recentfilelist.h"
 #include "resource.h"
 #include "resources.h"
@@ -170,7 +173,7 @@ private slots:
 
     void qtSpeaksFrenchToo()
     {
-        QVERIFY(AfxLoadQtTranslations());
+        QVERIFY(LoadQtTranslations());
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Annuler"));
         QCOMPARE(QCoreApplication::translate("QLineEdit", "&Paste"), QString("Co&ller"));
     }
@@ -178,7 +181,7 @@ private slots:
     void oleFailureShowsOneMessageAndEndsStartUp()
     {
         AppSession session;
-        AfxSetOleInitFails(true);
+        SetOleInitFails(true);
         QVERIFY(!session.Start());
         QCOMPARE(session.messages.size(), size_t(1));
         QCOMPARE(session.messages[0].text, QString("Échec de l'initialisation d'OLE. Assurez-vous que vous utilisez la "

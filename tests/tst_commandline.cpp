@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "appsession.h"
-#include "commandlineoptions.h"
+#include "commandline.h"
 #include "document.h"
 #include "gridbytes.h"
 #include "ninegridview.h"
@@ -54,7 +56,7 @@ private slots:
     void parse()
     {
         QFETCH(QStringList, arguments);
-        const CommandLineOptions options = AfxParseCommandLine(QStringList{"carrelix"} + arguments);
+        const CommandLineOptions options = ParseCommandLineOptions(QStringList{"carrelix"} + arguments);
         QTEST(options.action, "action");
         QTEST(options.unknownOption, "unknownOption");
         if (options.action == CommandLineOptions::Run) {

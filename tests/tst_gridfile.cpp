@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "appsession.h"
 #include "document.h"
 #include "filedialog.h"
@@ -27,6 +29,18 @@
 #include <unistd.h>
 
 namespace {
+using Permissions = QFileDevice::Permissions;
+// Permissions by what they allow: the owner (and the user) everything or reading and writing;
+// the group and others reading, also entering a folder, and writing.
+constexpr Permissions kOwnerAll = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                                  QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser;
+constexpr Permissions kOthersEnter =
+    QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
+constexpr Permissions kAllReadWrite = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
+                                      QFileDevice::WriteUser | QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                      QFileDevice::ReadOther | QFileDevice::WriteOther;
+constexpr Permissions kAllReadEnter =
+    QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadUser | QFileDevice::ExeUser | kOthersEnter;
 QByteArray ReadAll(const QString& path)
 {
     QFile file(path);
@@ -69,7 +83,7 @@ private:
     // Every file dialog from now on is answered with this path, or cancelled for an empty one.
     void AnswerDialogs(const QString& path)
     {
-        AfxSetFileDialogHook([this, path](QFileDialog& dialog) {
+        SetFileDialogHook([this, path](QFileDialog& dialog) {
             const auto* nameBox = dialog.findChild<QLineEdit*>("fileNameEdit");
             m_dialogs.push_back({dialog.acceptMode(), dialog.fileMode(), dialog.nameFilters(),
                                  dialog.selectedNameFilter(), dialog.defaultSuffix(),
@@ -128,7 +142,7 @@ private slots:
     void cleanup()
     {
         m_session.reset();
-        AfxSetFileDialogHook({});
+        SetFileDialogHook({});
         m_dir.reset();
     }
 
@@ -217,7 +231,7 @@ private slots:
     void onlyOneFileDialogAtATime()
     {
         int dialogs = 0;
-        AfxSetFileDialogHook([&](QFileDialog&) {
+        SetFileDialogHook([&](QFileDialog&) {
             ++dialogs;
             Command(ID_FILE_OPEN); // a second command while the first dialog is up
             Command(ID_FILE_SAVE);
@@ -366,7 +380,7 @@ private slots:
     {
         WriteAll(Path("grille.txt"), "ancien");
         QStringList answers;
-        AfxSetFileDialogHook([&](QFileDialog& dialog) {
+        SetFileDialogHook([&](QFileDialog& dialog) {
             dialog.setDirectory(m_dir->path());
             QTimer::singleShot(0, &dialog, [&] {
                 const auto closeAnyway = qScopeGuard([&dialog] {
@@ -405,7 +419,7 @@ private slots:
         WriteAll(Path("notes.md"), "notes");
         QStringList listed;
         QString warned;
-        AfxSetFileDialogHook([&](QFileDialog& dialog) {
+        SetFileDialogHook([&](QFileDialog& dialog) {
             dialog.setDirectory(m_dir->path());
             auto* model = dialog.findChild<QFileSystemModel*>();
             QTimer::singleShot(0, &dialog, [&, model] {
@@ -482,17 +496,16 @@ private slots:
         QFETCH(QByteArray, output);
         QFETCH(QString, reason);
         // Another user must be able to reach the files, but not read or change them.
-        QVERIFY(QFile::setPermissions(m_dir->path(), QFileDevice::Permissions(0x7755)));
+        QVERIFY(QFile::setPermissions(m_dir->path(), kOwnerAll | kOthersEnter));
         QVERIFY(QDir().mkdir(Path("fermé")));
         WriteAll(Path("fermé/grille.txt"), "ancien");
-        QVERIFY(QFile::setPermissions(Path("fermé/grille.txt"), QFileDevice::Permissions(0x6666)));
-        QVERIFY(QFile::setPermissions(Path("fermé"), QFileDevice::Permissions(0x5555)));
+        QVERIFY(QFile::setPermissions(Path("fermé/grille.txt"), kAllReadWrite));
+        QVERIFY(QFile::setPermissions(Path("fermé"), kAllReadEnter));
         const QString path = Path(name);
         WriteAll(Path("grille.txt"), "ancien");
         if (limit == "rights")
             QVERIFY(QFile::setPermissions(Path("grille.txt"), QFileDevice::Permissions()));
-        const auto restore =
-            qScopeGuard([this] { QFile::setPermissions(Path("fermé"), QFileDevice::Permissions(0x7700)); });
+        const auto restore = qScopeGuard([this] { QFile::setPermissions(Path("fermé"), kOwnerAll); });
 
         int exitCode = -1;
         const QByteArray out = Probe({action, path}, ProbeLimits(limit), &exitCode);

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "cellids.h"
 #include "dialogunits.h"
 #include "gridwindow.h"
@@ -13,6 +15,8 @@
 
 #include <cmath>
 #include <cstring>
+#include <functional>
+#include <map>
 #include <memory>
 
 namespace {
@@ -61,6 +65,27 @@ private:
         const QScrollArea* area = Area(window);
         return area->viewport()->size() == area->widget()->size();
     }
+
+    // Tells of every paint event that reaches an object of the application.
+    class PaintWatch : public QObject
+    {
+    public:
+        explicit PaintWatch(std::function<void(QObject*)> onPaint) : m_onPaint(std::move(onPaint))
+        {
+            qApp->installEventFilter(this);
+        }
+
+    protected:
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint)
+                m_onPaint(watched);
+            return false;
+        }
+
+    private:
+        std::function<void(QObject*)> m_onPaint;
+    };
 
 private slots:
     void firstInitialUpdateMapsCellsInTabOrder()
@@ -172,6 +197,26 @@ private slots:
         }
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         QCOMPARE(window.FocusedId(), int(kCellIds[8][8]));
+    }
+
+    // Neighbouring cells share their border lines; a typed digit repaints its cell and the next one only.
+    void digitRepaintsOnlyTheCellsItChanges()
+    {
+        const GridWindow window;
+        window.Click(4, 4);
+        QCoreApplication::processEvents();
+        std::map<QObject*, int> painted;
+        const PaintWatch watch([&](QObject* object) { ++painted[object]; });
+        window.Type("5");
+        QCoreApplication::processEvents();
+        QCOMPARE(window.FocusedId(), int(kCellIds[4][5]));
+        for (int row = 0; row < 9; ++row) {
+            for (int col = 0; col < 9; ++col) {
+                const bool changed = row == 4 && (col == 4 || col == 5);
+                QVERIFY2(painted.count(window.Cell(row, col)) == changed,
+                         qPrintable(QStringLiteral("cell %1, %2").arg(row).arg(col)));
+            }
+        }
     }
 
     void laterInitialUpdateClearsGridQuietly()

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "appsession.h"
 #include "cellids.h"
 #include "document.h"
@@ -476,6 +478,14 @@ private slots:
         status->showMessage(prompt);
         QCOMPARE(status->currentMessage(), prompt);
         QCOMPARE(status->toolTip(), cut ? prompt : QString());
+    }
+
+    void promptThatFitsAgainLosesItsToolTip()
+    {
+        QStatusBar* status = S().Window()->statusBar();
+        const QString prompt("Affiche des informations concernant le programme, le numéro de version et le copyright");
+        status->showMessage(prompt);
+        QCOMPARE(status->toolTip(), prompt);
         S().Window()->resize(S().Window()->width() * 3, S().Window()->height());
         QTRY_COMPARE(status->toolTip(), QString());
     }

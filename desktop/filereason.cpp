@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "filereason.h"
 
 #include <QCoreApplication>
@@ -28,7 +30,7 @@ constexpr Reason kReasons[] = {
 };
 } // namespace
 
-QString AfxFileErrorReason(int nError)
+QString FileErrorReason(int nError)
 {
     for (const Reason& reason : kReasons) {
         if (reason.error == nError)
@@ -38,7 +40,7 @@ QString AfxFileErrorReason(int nError)
 }
 
 // Qt words a device's system errors with qt_error_string: the same words name the same error.
-QString AfxFileErrorReason(const QFileDevice& file, int nError)
+QString FileErrorReason(const QFileDevice& file, int nError)
 {
     const QString said = file.errorString();
     for (const Reason& reason : kReasons) {
@@ -46,6 +48,6 @@ QString AfxFileErrorReason(const QFileDevice& file, int nError)
             return QString::fromUtf8(reason.text);
     }
     if (nError != 0 && (said.isEmpty() || said == QCoreApplication::translate("QIODevice", "Unknown error")))
-        return AfxFileErrorReason(nError);
+        return FileErrorReason(nError);
     return said;
 }

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // xkb.h names a struct member "explicit", a keyword in C++: renamed while the header is read.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "displaycheck.h"
 
 #include <xcb/xcb.h>
@@ -52,7 +54,7 @@ struct Displays
 };
 } // namespace
 
-std::string AfxMissingDisplayReason()
+std::string MissingDisplayReason(const std::string& command)
 {
     const std::string platform = Variable("QT_QPA_PLATFORM");
     // A platform chosen by hand other than these two (offscreen, vnc, ...) needs no display of the desktop's.
@@ -61,7 +63,8 @@ std::string AfxMissingDisplayReason()
     const Displays displays;
     if (!displays.x11Named && !displays.waylandNamed)
         return "aucun affichage où montrer la fenêtre (ni DISPLAY ni WAYLAND_DISPLAY n'est défini) ; "
-               "lancez-le depuis une session de bureau, ou sous un serveur X virtuel : xvfb-run -a carrelix";
+               "lancez-le depuis une session de bureau, ou sous un serveur X virtuel : xvfb-run -a " +
+               command;
     const bool wantsX11 = platform.rfind("xcb", 0) == 0;
     const bool wantsWayland = platform.rfind("wayland", 0) == 0;
     if ((displays.x11Answers && !wantsWayland) || (displays.waylandAnswers && !wantsX11))
@@ -76,7 +79,7 @@ std::string AfxMissingDisplayReason()
     return "impossible de joindre l'affichage " + names + " ; vérifiez que la session graphique est ouverte";
 }
 
-std::string AfxReachablePlatform()
+std::string ReachablePlatform()
 {
     if (!Variable("QT_QPA_PLATFORM").empty())
         return {};

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include <QLineEdit>
@@ -6,12 +8,12 @@
 // keys, pastes, the text an input method commits. While an input method composes, its pre-edit
 // shows in the control but raises no change; the selection it took away for the pre-edit comes
 // back if the composition is given up.
-class EditControl : public QLineEdit
+class InputMethodEdit : public QLineEdit
 {
     Q_OBJECT
 
 public:
-    EditControl(const QString& text, QWidget* parent);
+    InputMethodEdit(const QString& text, QWidget* parent);
 
 signals:
     // The text changed (EN_CHANGE).

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include <string>
@@ -6,8 +8,9 @@
 // by DISPLAY or WAYLAND_DISPLAY that answers, or a platform chosen by hand. Asked before Qt starts,
 // which would otherwise abort with a message about platform plugins. The message is the user's:
 // one line, in French.
-std::string AfxMissingDisplayReason();
+// command: the program's command, for the advice to start it under a virtual X server.
+std::string MissingDisplayReason(const std::string& command);
 
 // The Qt platform of the one display that answered when the session names two and the other does
 // not answer, for Qt to use it instead of failing on the other; empty otherwise.
-std::string AfxReachablePlatform();
+std::string ReachablePlatform();

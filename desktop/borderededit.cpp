@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "borderededit.h"
 
 #include <QPainter>
@@ -23,7 +25,7 @@ double Contrast(const QColor& a, const QColor& b)
 }
 } // namespace
 
-BorderedEdit::BorderedEdit(const QString& text, QWidget* parent) : EditControl(text, parent)
+BorderedEdit::BorderedEdit(const QString& text, QWidget* parent) : InputMethodEdit(text, parent)
 {}
 
 QColor BorderedEdit::BorderColor(const QPalette& palette)
@@ -48,7 +50,7 @@ QColor BorderedEdit::BorderColor(const QPalette& palette)
 // device pixels, so that at a scale of 1.5 the border is whole pixels and covers the outline.
 void BorderedEdit::paintEvent(QPaintEvent* event)
 {
-    EditControl::paintEvent(event);
+    InputMethodEdit::paintEvent(event);
     QPainter painter(this);
     const qreal scale = painter.device()->devicePixelRatioF();
     painter.scale(1 / scale, 1 / scale);

@@ -1,6 +1,6 @@
-#include "commandlineoptions.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "resources.h"
+#include "commandline.h"
 
 #include <cstdio>
 
@@ -38,16 +38,9 @@ bool IsQtFlag(const QString& name)
             return true;
     return false;
 }
-
-void PrintVersion(const VersionInfo& version)
-{
-    const int* v = version.fileVersion;
-    std::printf("%s %s (%d.%d.%d.%d) - %s\n", AfxLoadString(AFX_IDS_APP_TITLE).toUtf8().constData(),
-                version.productVersionText, v[0], v[1], v[2], v[3], version.fileDescription);
-}
 } // namespace
 
-CommandLineOptions AfxParseCommandLine(const QStringList& arguments)
+CommandLineOptions ParseCommandLineOptions(const QStringList& arguments)
 {
     CommandLineOptions options;
     options.qtArgumentCount = static_cast<int>(arguments.size());
@@ -84,20 +77,19 @@ CommandLineOptions AfxParseCommandLine(const QStringList& arguments)
     return options;
 }
 
-std::optional<int> AfxAnswerCommandLine(const CommandLineOptions& options, const ResourceModule& resources)
+std::optional<int> AnswerCommandLine(const CommandLineOptions& options, const CommandLineAnswers& answers)
 {
     switch (options.action) {
     case CommandLineOptions::Run:
         return std::nullopt;
     case CommandLineOptions::ShowHelp:
-        std::fputs(resources.commandLineHelp, stdout);
+        std::fputs(answers.help.toUtf8().constData(), stdout);
         return 0;
     case CommandLineOptions::ShowVersion:
-        PrintVersion(*resources.version);
+        std::fputs(answers.version.toUtf8().constData(), stdout);
         return 0;
     case CommandLineOptions::RejectOption:
-        std::fprintf(stderr, "carrelix: option inconnue « %s » ; « carrelix --help » en donne la liste\n",
-                     options.unknownOption.toLocal8Bit().constData());
+        std::fputs(answers.unknownOption.arg(options.unknownOption).toLocal8Bit().constData(), stderr);
         return 2;
     }
     return std::nullopt;

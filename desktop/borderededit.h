@@ -1,12 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
-#include "editcontrol.h"
+#include "inputmethodedit.h"
 
 // A single-line edit with a bordered frame (WS_BORDER) drawn from its palette, so that it reads
 // under light and dark colour schemes alike: a one-pixel border that stands out at least 3:1
 // from both the edit's background and the window's, and while the edit has the focus a two-pixel
 // inner border in the selection colour.
-class BorderedEdit : public EditControl
+class BorderedEdit : public InputMethodEdit
 {
 public:
     BorderedEdit(const QString& text, QWidget* parent);

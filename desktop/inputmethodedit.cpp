@@ -1,16 +1,18 @@
-#include "editcontrol.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "inputmethodedit.h"
 
 #include <QInputMethodEvent>
 #include <QSignalBlocker>
 
-EditControl::EditControl(const QString& text, QWidget* parent) : QLineEdit(text, parent)
+InputMethodEdit::InputMethodEdit(const QString& text, QWidget* parent) : QLineEdit(text, parent)
 {
-    connect(this, &QLineEdit::textChanged, this, &EditControl::OnTextChanged);
+    connect(this, &QLineEdit::textChanged, this, &InputMethodEdit::OnTextChanged);
 }
 
 // Qt's edit drops the selection as soon as a pre-edit starts; the system's edit control leaves its
 // text alone until the input method commits.
-void EditControl::inputMethodEvent(QInputMethodEvent* event)
+void InputMethodEdit::inputMethodEvent(QInputMethodEvent* event)
 {
     if (!m_bComposing) {
         m_strBeforeComposition = text();
@@ -30,7 +32,7 @@ void EditControl::inputMethodEvent(QInputMethodEvent* event)
     }
 }
 
-void EditControl::OnTextChanged()
+void InputMethodEdit::OnTextChanged()
 {
     if (!m_bInComposition)
         emit changed();

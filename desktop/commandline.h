@@ -1,10 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include <QStringList>
 
 #include <optional>
-
-struct ResourceModule;
 
 // What the command line asks for, read before Qt starts so that --help, --version and a mistyped
 // option are answered without a display. Qt's own options (-platform, -style, -display...) are
@@ -19,8 +19,16 @@ struct CommandLineOptions
 
 // Reads the arguments, the program's name first; the first of --help, -h, --version or an unknown
 // option decides.
-CommandLineOptions AfxParseCommandLine(const QStringList& arguments);
+CommandLineOptions ParseCommandLineOptions(const QStringList& arguments);
+
+// What the program answers on the command line, UTF-8.
+struct CommandLineAnswers
+{
+    QString help;          // what --help prints
+    QString version;       // what --version prints
+    QString unknownOption; // the line about an unknown option, "%1" standing for it
+};
 
 // Prints the help or the version, or the line about an unknown option on standard error, and gives
 // the exit status; nothing when the program is to run.
-std::optional<int> AfxAnswerCommandLine(const CommandLineOptions& options, const ResourceModule& resources);
+std::optional<int> AnswerCommandLine(const CommandLineOptions& options, const CommandLineAnswers& answers);
