@@ -14,7 +14,8 @@ class QWidget;
 
 // What the grid offers beyond typing, to keyboard and screen-reader users: each cell named by its
 // place and described by its digit, the arrow keys between cells, and the reason of a refused digit
-// shown in the status bar and told to screen readers until the next key.
+// shown in the status bar and told to screen readers until the next key pressed or text committed
+// in a cell.
 class GridAccessibility
 {
 public:
