@@ -56,18 +56,20 @@ struct Display
     bool answers;
     bool named; // by the command line or the environment
     std::string description;
+    std::shared_ptr<void> connection; // for X11, when it answers
 };
 
 Display X11Display(const std::string& displayOption)
 {
-    xcb_connection_t* connection = xcb_connect(displayOption.empty() ? nullptr : displayOption.c_str(), nullptr);
-    const bool answers = xcb_connection_has_error(connection) == 0;
-    xcb_disconnect(connection);
+    const std::shared_ptr<xcb_connection_t> connection(
+        xcb_connect(displayOption.empty() ? nullptr : displayOption.c_str(), nullptr), xcb_disconnect);
+    const bool answers = xcb_connection_has_error(connection.get()) == 0;
+    const std::shared_ptr<void> held = answers ? connection : nullptr;
     if (!displayOption.empty())
-        return {answers, true, "« " + displayOption + " » (-display)"};
+        return {answers, true, "« " + displayOption + " » (-display)", held};
     if (const std::string name = Variable("DISPLAY"); !name.empty())
-        return {answers, true, "« " + name + " » (DISPLAY)"};
-    return {answers, false, "X (DISPLAY n'est pas défini)"};
+        return {answers, true, "« " + name + " » (DISPLAY)", held};
+    return {answers, false, "X (DISPLAY n'est pas défini)", held};
 }
 
 bool SocketAnswers(const std::string& path)
@@ -94,21 +96,21 @@ Display WaylandDisplay()
         char* end = nullptr;
         const long fd = std::strtol(socket.c_str(), &end, 10);
         const bool open = !socket.empty() && *end == '\0' && fcntl(static_cast<int>(fd), F_GETFD) != -1;
-        return {open, true, "« " + socket + " » (WAYLAND_SOCKET)"};
+        return {open, true, "« " + socket + " » (WAYLAND_SOCKET)", nullptr};
     }
     const std::string name = IsSet("WAYLAND_DISPLAY") ? Variable("WAYLAND_DISPLAY") : "wayland-0";
     const bool named = !Variable("WAYLAND_DISPLAY").empty();
     std::string description =
         named ? "« " + name + " » (WAYLAND_DISPLAY)" : "Wayland (WAYLAND_DISPLAY n'est pas défini)";
     if (!name.empty() && name.front() == '/')
-        return {SocketAnswers(name), named, description};
+        return {SocketAnswers(name), named, description, nullptr};
     const std::string folder = Variable("XDG_RUNTIME_DIR");
     if (folder.empty() || folder.front() != '/') {
         if (named)
             description = "« " + name + " » (WAYLAND_DISPLAY, sans XDG_RUNTIME_DIR où le trouver)";
-        return {false, named, description};
+        return {false, named, description, nullptr};
     }
-    return {SocketAnswers(folder + '/' + name), named, description};
+    return {SocketAnswers(folder + '/' + name), named, description, nullptr};
 }
 } // namespace
 
@@ -131,10 +133,10 @@ DisplayCheck CheckDisplay(const std::string& platformOption, const std::string& 
         // The command line's choice beats QT_QPA_PLATFORM: there Qt goes down its list itself.
         const std::string straightTo = i == 0 || !platformOption.empty() ? std::string() : entries[i];
         if (!x11 && !wayland)
-            return {{}, straightTo};
+            return {{}, straightTo, nullptr};
         const Display display = x11 ? X11Display(displayOption) : WaylandDisplay();
         if (display.answers)
-            return {{}, straightTo};
+            return {{}, straightTo, display.connection};
         std::vector<std::string>& told = display.named ? named : unnamed;
         if (std::find(told.begin(), told.end(), display.description) == told.end())
             told.push_back(display.description);
@@ -148,9 +150,11 @@ DisplayCheck CheckDisplay(const std::string& platformOption, const std::string& 
         return {"aucun affichage où montrer la fenêtre (ni DISPLAY ni WAYLAND_DISPLAY n'est défini) ; "
                 "lancez-le depuis une session de bureau, ou sous un serveur X virtuel : xvfb-run -a " +
                     command,
-                {}};
+                {},
+                nullptr};
     std::string names;
     for (const std::string& description : tried)
         names += (names.empty() ? "" : " ni l'affichage ") + description;
-    return {"impossible de joindre l'affichage " + names + " ; vérifiez que la session graphique est ouverte", {}};
+    return {
+        "impossible de joindre l'affichage " + names + " ; vérifiez que la session graphique est ouverte", {}, nullptr};
 }

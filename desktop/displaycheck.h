@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include <memory>
 #include <string>
 
 // Whether the window can be shown, worked out before Qt starts, which would otherwise abort with a
@@ -18,6 +19,9 @@ struct DisplayCheck
     // The platform that answers, for Qt to go straight to it, when Qt would first try one that does
     // not answer; empty when Qt's own choice is right, or is the command line's.
     std::string platform;
+    // The connection to the X server that answered, open while this lives: a server whose last client
+    // leaves starts afresh, and turns away whoever connects meanwhile, Qt too.
+    std::shared_ptr<void> x11Connection;
 };
 
 // platformOption, displayOption: the values of -platform and -display, empty for none; command: the
