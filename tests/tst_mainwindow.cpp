@@ -82,6 +82,21 @@ private:
             QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
     }
 
+    // Whether the message pane draws the current message as some beginning of it ended by "…" that
+    // fits there would be drawn.
+    static bool DrawsShortened(QStatusBar* status)
+    {
+        const QString message = status->currentMessage();
+        const QImage drawn = status->grab().toImage();
+        bool found = false;
+        for (qsizetype length = 0; length < message.size() && !found; ++length) {
+            status->showMessage(message.left(length) + u'…');
+            found = status->toolTip().isEmpty() && status->grab().toImage() == drawn;
+        }
+        status->showMessage(message);
+        return found;
+    }
+
 private slots:
     void init()
     {
@@ -494,6 +509,8 @@ private slots:
         status->showMessage(prompt);
         QCOMPARE(status->currentMessage(), prompt);
         QCOMPARE(status->toolTip(), cut ? prompt : QString());
+        if (cut)
+            QVERIFY(DrawsShortened(status));
         S().Window()->resize(S().Window()->width() * 3, S().Window()->height());
         QTRY_COMPARE(status->toolTip(), QString());
     }
