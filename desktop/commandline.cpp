@@ -59,7 +59,10 @@ CommandLineOptions ParseCommandLineOptions(const QStringList& arguments)
         }
         const QString name = argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1);
         if (qtOptionsWithValue.contains(name)) {
-            ++i;
+            if (++i < arguments.size() && name == QLatin1String("platform"))
+                options.platform = arguments[i];
+            else if (i < arguments.size() && name == QLatin1String("display"))
+                options.display = arguments[i];
             continue;
         }
         if (IsQtFlag(name))

@@ -15,6 +15,8 @@ struct CommandLineOptions
     QString unknownOption; // with RejectOption
     QString fileName;      // with Run, the first file name, empty when there is none
     int qtArgumentCount;   // with Run, the arguments before "--", those where Qt may look for its options
+    QString platform;      // with Run, the value of Qt's last -platform, empty when there is none
+    QString display;       // with Run, the value of the last -display (X11's), empty when there is none
 };
 
 // Reads the arguments, the program's name first; the first of --help, -h, --version or an unknown

@@ -54,7 +54,7 @@ GridAccessibility::GridAccessibility(std::function<QWidget*(int, int)> cellAt, s
                                         .arg(row + 1)
                                         .arg(col + 1)
                                         .arg(row / kBoxSize * kBoxSize + col / kBoxSize + 1));
-            cell->installEventFilter(keys);
+            keys->Watch(cell);
         }
     }
 }

@@ -16,7 +16,7 @@ class QWidget;
 // What the grid offers beyond typing, to keyboard and screen-reader users: each cell named by its
 // place and described by its digit, the arrow keys between cells, and notices (the reason of a
 // refused digit, what a paste found) shown in the status bar and told to screen readers until the
-// next key.
+// next key pressed or text committed in a cell.
 class GridAccessibility
 {
 public:

@@ -24,12 +24,14 @@ int main(int argc, char* argv[])
     const CommandLineOptions options = ParseCommandLineOptions(arguments);
     if (const std::optional<int> status = AnswerCommandLine(options, CarrelixCommandLineAnswers()))
         return *status;
-    if (const std::string reason = MissingDisplayReason(CARRELIX_COMMAND); !reason.empty()) {
-        std::fprintf(stderr, CARRELIX_COMMAND " : %s\n", reason.c_str());
+    const DisplayCheck display = CheckDisplay(options.platform.toLocal8Bit().toStdString(),
+                                              options.display.toLocal8Bit().toStdString(), CARRELIX_COMMAND);
+    if (!display.reason.empty()) {
+        std::fprintf(stderr, CARRELIX_COMMAND " : %s\n", display.reason.c_str());
         return 1;
     }
-    if (const std::string platform = ReachablePlatform(); !platform.empty())
-        qputenv("QT_QPA_PLATFORM", platform.c_str());
+    if (!display.platform.empty())
+        qputenv("QT_QPA_PLATFORM", display.platform.c_str());
     IgnoreFileSizeSignal();
     QGuiApplication::setDesktopFileName(QStringLiteral(CARRELIX_APP_ID));
     // Qt would take a file named like one of its options after "--" for that option.

@@ -15,6 +15,7 @@
 #include <QClipboard>
 #include <QDialog>
 #include <QFile>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -79,6 +80,21 @@ private:
     {
         for (const QChar c : text)
             QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+    }
+
+    // Whether the message pane draws the current message as some beginning of it ended by "…" that
+    // fits there would be drawn.
+    static bool DrawsShortened(QStatusBar* status)
+    {
+        const QString message = status->currentMessage();
+        const QImage drawn = status->grab().toImage();
+        bool found = false;
+        for (qsizetype length = 0; length < message.size() && !found; ++length) {
+            status->showMessage(message.left(length) + u'…');
+            found = status->toolTip().isEmpty() && status->grab().toImage() == drawn;
+        }
+        status->showMessage(message);
+        return found;
     }
 
 private slots:
@@ -431,24 +447,28 @@ private slots:
     }
 
     // 8 stands at (2, 2); typed again at (row, col) it is refused. The reason shows in the message
-    // pane until the next key, whatever that key.
+    // pane until the next key, whatever that key, even one that the frame takes for a command, or
+    // until the next text that an input method commits.
     void refusalReasonShowsUntilNextKey_data()
     {
         QTest::addColumn<int>("row");
         QTest::addColumn<int>("col");
-        QTest::addColumn<int>("nextKey");
+        QTest::addColumn<QKeySequence>("nextKey"); // none for committed text
         QTest::addColumn<QString>("reason");
-        QTest::newRow("row, then a digit") << 2 << 6 << int(Qt::Key_3) << "8 refusé : déjà dans la ligne";
+        QTest::newRow("row, then a digit") << 2 << 6 << QKeySequence("3") << "8 refusé : déjà dans la ligne";
         QTest::newRow("column, then an arrow")
-            << 7 << 2 << int(Qt::Key_Up) << "8 refusé : déjà dans la colonne (ligne 3)";
-        QTest::newRow("box, then Tab") << 0 << 0 << int(Qt::Key_Tab) << "8 refusé : déjà dans le carré";
+            << 7 << 2 << QKeySequence("Up") << "8 refusé : déjà dans la colonne (ligne 3)";
+        QTest::newRow("box, then Tab") << 0 << 0 << QKeySequence("Tab") << "8 refusé : déjà dans le carré";
+        QTest::newRow("row, then F6") << 2 << 6 << QKeySequence("F6") << "8 refusé : déjà dans la ligne";
+        QTest::newRow("row, then Shift+F6") << 2 << 6 << QKeySequence("Shift+F6") << "8 refusé : déjà dans la ligne";
+        QTest::newRow("row, then a committed digit") << 2 << 6 << QKeySequence() << "8 refusé : déjà dans la ligne";
     }
 
     void refusalReasonShowsUntilNextKey()
     {
         QFETCH(int, row);
         QFETCH(int, col);
-        QFETCH(int, nextKey);
+        QFETCH(QKeySequence, nextKey);
         QFETCH(QString, reason);
         QStatusBar* status = S().Window()->statusBar();
         QTest::keyClick(S().Cell(2, 2), Qt::Key_8);
@@ -457,7 +477,18 @@ private slots:
         QCOMPARE(status->currentMessage(), reason);
         QVERIFY(out.Bytes().startsWith("valeur trouv\xE9"
                                        "e dans "));
-        QTest::keyClick(S().Cell(row, col), Qt::Key(nextKey));
+        if (nextKey.isEmpty()) {
+            QInputMethodEvent commit;
+            commit.setCommitString("3");
+            QApplication::sendEvent(S().Cell(row, col), &commit);
+        } else {
+            // The key's press alone, its modifiers held since before the refused digit, as a French
+            // keyboard types digits with Shift.
+            const QKeyCombination key = nextKey[0];
+            const QString text = key.key() < Qt::Key_Escape ? QString(QChar(key.key())) : QString();
+            QKeyEvent press(QEvent::KeyPress, key.key(), key.keyboardModifiers(), text);
+            QApplication::sendEvent(S().Cell(row, col), &press);
+        }
         QCOMPARE(status->currentMessage(), QString("Prêt"));
     }
 
@@ -479,6 +510,7 @@ private slots:
         status->showMessage(prompt);
         QCOMPARE(status->currentMessage(), prompt);
         QCOMPARE(status->toolTip(), cut ? prompt : QString());
+        QCOMPARE(DrawsShortened(status), cut);
     }
 
     void promptThatFitsAgainLosesItsToolTip()
