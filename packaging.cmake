@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package, built by CPack's DEB generator (scripts/package): carrelix_VERSION_ARCH.deb.
 set(CARRELIX_MAINTAINER "Carrelix maintainers <maintainers@carrelix.example>" CACHE STRING
     "The package's Maintainer field")

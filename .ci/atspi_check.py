@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks what a screen reader learns from the grid, through AT-SPI as a screen reader gets it:
 the cells' names and texts, the focus events, the refusal of a digit and the menu items' names.
 Starts the program under the X server named by DISPLAY, on the session bus this runs on, and types
@@ -102,8 +103,10 @@ def main():
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb", LC_ALL="C.UTF-8")
     process = subprocess.Popen([program], env=env, stdout=subprocess.PIPE)
     try:
-        if not pump(APP_WAIT_S, lambda: find_app(process.pid) is not None):
+        if not pump(APP_WAIT_S, lambda: process.poll() is not None or find_app(process.pid) is not None):
             fail("the program did not reach the accessibility bus")
+        if process.poll() is not None:
+            fail(f"the program exited with status {process.returncode} before reaching the accessibility bus")
         app = find_app(process.pid)
         nodes = list(descendants(app))
         if log:
@@ -162,7 +165,12 @@ def main():
             fail(f"the cells are described as {described}")
     finally:
         process.terminate()
-        output = process.communicate(timeout=10)[0]
+        try:
+            output = process.communicate(timeout=10)[0]
+        except subprocess.TimeoutExpired:
+            process.kill()  # so that no program outlives the check
+            process.wait()
+            fail("the program still ran 10 s after SIGTERM")
     # Standard output has the rule's own line, in its single-byte text, and nothing of the notices.
     if output != b"valeur trouv\xe9e dans ligne":
         fail(f"standard output was {output!r}")

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Starts a program under the X server named by DISPLAY, waits for its main window, closes that
 window as a user would (the window manager's WM_DELETE_WINDOW message), then checks that the
 program exits by itself, with status 0 and nothing alarming on its standard error.
@@ -132,11 +133,12 @@ def main():
             output = stderr.read()
             if output:
                 print("smoke: the program's standard error:\n" + output, end="" if output.endswith("\n") else "\n")
-        if status != 0:
-            fail(f"the program exited with status {status}")
+        # The alarming lines first: a sanitizer's report says more than the status it exits with.
         alarming = [line for line in output.splitlines() if ALARMING.search(line)]
         if alarming:
             fail("alarming lines on standard error:\n  " + "\n  ".join(alarming))
+        if status != 0:
+            fail(f"the program exited with status {status}")
     print(f"smoke: PASS: {command[0]} closed cleanly after {time.monotonic() - started:.1f} s", flush=True)
 
 

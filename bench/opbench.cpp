@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Times what a user does most in Carrelix against the same operation on the toolkit's floor, in
 // this process on Qt's offscreen platform: a digit the rules accept, a digit they refuse and a
 // space, each typed into a cell and repainted, against a plain QLineEdit (whose focus is moved on
 // by hand where Carrelix moves it); Save and Open without their dialogs against plain system calls
 // (a save that is safe against a crash: write, fsync, rename). Prints the median of each and its
-// ratio to the floor. Files go to a folder made in the current one.
+// ratio to the floor, and the paint events per operation. Files go to a folder made in the current one.
 // Usage: opbench [KEYSTROKES]   (saves and opens: a tenth as many)
 #include "appsession.h"
 #include "floorwindow.h"
@@ -28,14 +30,32 @@
 #include <unistd.h>
 
 namespace {
+// Counts the paint events that widgets receive.
+class PaintCounter : public QObject
+{
+public:
+    PaintCounter() { qApp->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        count += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
 // One operation to time: its samples in nanoseconds, each taken after an untimed `prepare`, with
-// `window` active.
+// `window` active; and the paint events that it caused.
 struct Operation
 {
     QWidget* window;
     std::function<void()> prepare;
     std::function<void()> timed;
     std::vector<qint64> samples;
+    int paints = 0;
+
+    double PaintsPerRun() const { return samples.empty() ? 0 : double(paints) / samples.size(); }
 
     double MedianMicroseconds()
     {
@@ -56,15 +76,18 @@ void Activate(QWidget* window)
 void TakeSamples(std::vector<Operation*> operations, int rounds, int repeats)
 {
     QElapsedTimer timer;
+    const PaintCounter painted;
     for (int round = 0; round < rounds; ++round) {
         for (Operation* operation : operations) {
             Activate(operation->window);
             for (int i = 0; i < repeats; ++i) {
                 operation->prepare();
                 QCoreApplication::processEvents(); // what the preparation left to do is not timed
+                const int paintsBefore = painted.count;
                 timer.start();
                 operation->timed();
                 operation->samples.push_back(timer.nsecsElapsed());
+                operation->paints += painted.count - paintsBefore;
             }
         }
     }
@@ -186,7 +209,7 @@ int main(int argc, char* argv[])
                 std::max(1, keystrokes / rounds));
     TakeSamples({&save, &plainSave, &openGrid, &plainOpen}, rounds, std::max(1, saves / rounds));
 
-    std::fprintf(results, "%-20s %10s %10s %7s\n", "operation", "Carrelix", "floor", "ratio");
+    std::fprintf(results, "%-20s %10s %10s %7s %16s\n", "operation", "Carrelix", "floor", "ratio", "paint events");
     const std::pair<const char*, std::pair<Operation*, Operation*>> rows[] = {
         {"accepted digit", {&accepted, &plainDigitOn}},
         {"refused digit", {&refused, &plainDigit}},
@@ -196,7 +219,8 @@ int main(int argc, char* argv[])
     for (const auto& [name, pair] : rows) {
         const double program = pair.first->MedianMicroseconds();
         const double base = pair.second->MedianMicroseconds();
-        std::fprintf(results, "%-20s %8.1f µs %7.1f µs  ×%.2f\n", name, program, base, program / base);
+        std::fprintf(results, "%-20s %8.1f µs %7.1f µs  ×%.2f %7.1f / %.1f\n", name, program, base, program / base,
+                     pair.first->PaintsPerRun(), pair.second->PaintsPerRun());
     }
     std::fprintf(results, "(median of %d keystrokes and %d saves and opens each)\n", keystrokes, saves);
     std::fclose(results);

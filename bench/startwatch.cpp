@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts a program under the X server of $DISPLAY and prints, on one line, the milliseconds from
 // its start until its first top-level window is mapped, then its peak resident memory in kilobytes,
 // taken once it has run SETTLE_MS more and been ended.

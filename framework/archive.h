@@ -1,10 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "wintypes.h"
 
 #include <QString>
 
-class QIODevice;
+class QFileDevice;
 
 // What a document's Serialize reads its content from, or writes it to: an open file.
 class CArchive
@@ -12,17 +14,17 @@ class CArchive
 public:
     enum Mode { store = 0, load = 1 };
 
-    CArchive(QIODevice* pFile, UINT nMode) : m_pFile(pFile), m_nMode(nMode) {}
+    CArchive(QFileDevice* pFile, UINT nMode) : m_pFile(pFile), m_nMode(nMode) {}
 
     BOOL IsStoring() const { return m_nMode == store; }
-    QIODevice* GetFile() const { return m_pFile; }
+    QFileDevice* GetFile() const { return m_pFile; }
 
     // Serialize tells the framework that the content could not be read or written, and why.
     void SetError(const QString& reason) { m_strError = reason; }
     const QString& GetError() const { return m_strError; }
 
 private:
-    QIODevice* m_pFile;
+    QFileDevice* m_pFile;
     UINT m_nMode;
     QString m_strError;
 };

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "cmdtarget.h"
 
 BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI, AFX_CMDHANDLERINFO* pHandlerInfo)
@@ -12,10 +14,10 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI, AFX_CMDHANDLERINF
             }
             if (const auto* pfn = std::get_if<AFX_PMSG>(&entry.pfn))
                 (this->**pfn)();
-            else if (const auto* pfnId = std::get_if<AFX_PMSG_ID>(&entry.pfn))
+            else if (const auto* pfnId = std::get_if<IdHandler>(&entry.pfn))
                 (this->**pfnId)(nID);
             else
-                (this->*std::get<AFX_PMSG_UI>(entry.pfn))(pCmdUI);
+                (this->*std::get<UpdateHandler>(entry.pfn))(pCmdUI);
             return TRUE;
         }
     }

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "wintypes.h"
@@ -14,8 +16,8 @@ constexpr int CN_UPDATE_COMMAND_UI = -1; // asks for the state of a command's me
 constexpr int EN_CHANGE = 0x0300;        // an edit control's text has changed
 
 using AFX_PMSG = void (CCmdTarget::*)();
-using AFX_PMSG_ID = void (CCmdTarget::*)(UINT);
-using AFX_PMSG_UI = void (CCmdTarget::*)(CCmdUI*);
+using IdHandler = void (CCmdTarget::*)(UINT);
+using UpdateHandler = void (CCmdTarget::*)(CCmdUI*);
 
 // One row of a message map: the handler for one notification code from a range of IDs.
 struct AFX_MSGMAP_ENTRY
@@ -23,7 +25,7 @@ struct AFX_MSGMAP_ENTRY
     int nCode;
     UINT nID;
     UINT nLastID;
-    std::variant<AFX_PMSG, AFX_PMSG_ID, AFX_PMSG_UI> pfn; // without argument, given the ID, or the state to fill
+    std::variant<AFX_PMSG, IdHandler, UpdateHandler> pfn; // without argument, given the ID, or the state to fill
 };
 
 // A class's message map: its own rows, then its base class's map.
@@ -43,19 +45,19 @@ AFX_MSGMAP_ENTRY MapCommand(UINT nID, void (T::*pfn)())
 template <class T>
 AFX_MSGMAP_ENTRY MapCommandRange(UINT nID, UINT nLastID, void (T::*pfn)(UINT))
 {
-    return {CN_COMMAND, nID, nLastID, static_cast<AFX_PMSG_ID>(pfn)};
+    return {CN_COMMAND, nID, nLastID, static_cast<IdHandler>(pfn)};
 }
 
 template <class T>
 AFX_MSGMAP_ENTRY MapNotify(int nCode, UINT nID, void (T::*pfn)(UINT))
 {
-    return {nCode, nID, nID, static_cast<AFX_PMSG_ID>(pfn)};
+    return {nCode, nID, nID, static_cast<IdHandler>(pfn)};
 }
 
 template <class T>
 AFX_MSGMAP_ENTRY MapUpdateCommandUI(UINT nID, void (T::*pfn)(CCmdUI*))
 {
-    return {CN_UPDATE_COMMAND_UI, nID, nID, static_cast<AFX_PMSG_UI>(pfn)};
+    return {CN_UPDATE_COMMAND_UI, nID, nID, static_cast<UpdateHandler>(pfn)};
 }
 
 // Declares the two functions of a class's message map; the class defines them.

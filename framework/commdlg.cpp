@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "commdlg.h"
 
 #include "filedialog.h"
@@ -64,7 +66,7 @@ BOOL RunFileDialog(OPENFILENAMEA* lpofn, QFileDialog::AcceptMode mode)
     if (lpofn->lpstrFile && !lpofn->lpstrFile->empty())
         dialog.selectFile(QString::fromStdString(*lpofn->lpstrFile));
 
-    const QString chosen = AfxRunFileDialog(dialog);
+    const QString chosen = RunFileDialog(dialog);
     g_dialogOpen = false;
     if (chosen.isEmpty() || !lpofn->lpstrFile)
         return FALSE;

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "dialog.h"
 
 #include "dialogsurface.h"
@@ -38,7 +40,7 @@ const AFX_MSGMAP* CDialog::GetThisMessageMap()
 
 int CDialog::DoModal()
 {
-    const DialogTemplate* dialogTemplate = AfxFindDialogTemplate(m_nIDTemplate);
+    const DialogTemplate* dialogTemplate = FindDialogTemplate(m_nIDTemplate);
     if (!dialogTemplate)
         return -1;
     CWnd* owner = m_pParentWnd ? m_pParentWnd : (AfxGetApp() ? AfxGetApp()->m_pMainWnd : nullptr);

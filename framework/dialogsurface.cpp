@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "dialogsurface.h"
 
 #include "borderededit.h"
 #include "dialogunits.h"
-#include "editcontrol.h"
+#include "inputmethodedit.h"
 #include "wnd.h"
 
 #include "icon.h"
@@ -11,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegion>
 #include <QSignalBlocker>
 
 #include <cstring>
@@ -37,6 +40,27 @@ DialogSurface::DialogSurface(const DialogTemplate& dialogTemplate, CCmdTarget* p
     setFixedSize(units.ToPixels(0, 0, dialogTemplate.cx, dialogTemplate.cy).size());
     for (const DialogItemTemplate& item : dialogTemplate.items)
         AddControl(item, units);
+    ClipOverlaps();
+}
+
+// Controls made later lie over earlier ones. Where they overlap (a grid's cells share their border
+// lines), the one below is masked off, so that a control that changes repaints only itself, not the
+// neighbours whose edges lie over it.
+void DialogSurface::ClipOverlaps()
+{
+    for (auto below = m_controls.begin(); below != m_controls.end(); ++below) {
+        QWidget* widget = below->wnd->GetSafeHwnd();
+        if (!widget || widget->isHidden())
+            continue;
+        QRegion visible(widget->geometry());
+        for (auto above = below + 1; above != m_controls.end(); ++above) {
+            const QWidget* over = above->wnd->GetSafeHwnd();
+            if (over && !over->isHidden())
+                visible -= over->geometry();
+        }
+        if (visible != QRegion(widget->geometry()))
+            widget->setMask(visible.translated(-widget->pos()));
+    }
 }
 
 DialogSurface::~DialogSurface() = default;
@@ -69,17 +93,18 @@ QWidget* DialogSurface::MakeControl(const DialogItemTemplate& item)
     const int id = item.id;
     if (std::strcmp(item.windowClass, "Edit") == 0) {
         // A single-line edit; it scrolls its text sideways (ES_AUTOHSCROLL) and holds any length.
-        EditControl* edit = (item.style & WS_BORDER) ? new BorderedEdit(text, this) : new EditControl(text, this);
+        InputMethodEdit* edit =
+            (item.style & WS_BORDER) ? new BorderedEdit(text, this) : new InputMethodEdit(text, this);
         edit->setMaxLength(std::numeric_limits<int>::max());
         edit->setAlignment((item.style & ES_CENTER) ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
         edit->setFrame(item.style & WS_BORDER);
-        connect(edit, &EditControl::changed, this, [this, id] { Notify(id, EN_CHANGE); });
+        connect(edit, &InputMethodEdit::changed, this, [this, id] { Notify(id, EN_CHANGE); });
         return edit;
     }
     if (std::strcmp(item.windowClass, "Static") == 0) {
         auto* label = new QLabel(this);
         if ((item.style & SS_TYPEMASK) == SS_ICON) {
-            label->setPixmap(AfxLoadIcon(text.mid(1).toUInt()).pixmap(32, 32));
+            label->setPixmap(LoadIcon(text.mid(1).toUInt()).pixmap(32, 32));
         } else {
             // A carriage return breaks the line, as in the dialog manager's static texts.
             label->setText(QString(text).replace(u'\r', u'\n'));

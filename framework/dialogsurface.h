@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "dialogtemplate.h"
@@ -38,6 +40,7 @@ private:
     };
 
     void AddControl(const DialogItemTemplate& item, const class DialogUnits& units);
+    void ClipOverlaps();
     QWidget* MakeControl(const DialogItemTemplate& item);
     bool IsTabStop(const Control& control) const;
     void Notify(int nID, int nCode);

@@ -1,22 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "document.h"
 
 #include "archive.h"
 #include "filedialog.h"
-#include "filereason.h"
 #include "framewnd.h"
 #include "messagebox.h"
 #include "regularfile.h"
-#include "savefile.h"
-#include "stdcommands.h"
+#include "resources.h"
+#include "safesave.h"
 #include "view.h"
 #include "winapp.h"
 
-#include <QDir>
+#include <QFileDevice>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QSaveFile>
 
-#include <cerrno>
+#include <optional>
 
 const AFX_MSGMAP* CDocument::GetMessageMap() const
 {
@@ -40,21 +40,14 @@ BOOL CDocument::OnNewDocument()
 BOOL CDocument::OnOpenDocument(const QString& pathName, const QByteArray& nativeName)
 {
     QFile file(pathName);
-    QString reason;
-    // Where the working folder has no name (a path over the system's limit), a relative name could
-    // only be kept as "/" and the name, which may be another file.
-    if (QDir::isRelativePath(pathName) && QDir::currentPath().isEmpty())
-        reason = QStringLiteral("le dossier courant est trop profond pour qu'un nom relatif y soit suivi ; "
-                                "donnez le chemin complet du fichier");
-    else
-        reason = AfxOpenRegularFile(file, nativeName);
+    QString reason = OpenRegularFile(file, nativeName);
     if (reason.isEmpty()) {
         CArchive ar(&file, CArchive::load);
         Serialize(ar);
         reason = ar.GetError();
     }
     if (!reason.isEmpty()) {
-        AfxReportFileError(QStringLiteral("Impossible d'ouvrir le document"), pathName, reason);
+        ReportFileError(AfxLoadString(AFX_IDP_FAILED_TO_OPEN_DOC), pathName, reason);
         return FALSE;
     }
     SetModifiedFlag(FALSE);
@@ -63,24 +56,13 @@ BOOL CDocument::OnOpenDocument(const QString& pathName, const QByteArray& native
 
 BOOL CDocument::OnSaveDocument(const QString& pathName)
 {
-    QSaveFile file(pathName);
-    QString reason = AfxOpenForSaving(file);
-    if (reason.isEmpty()) {
-        const bool inPlace = AfxSavesInPlace(file);
+    const std::optional<SaveFailure> failure = SaveFile(pathName, [this](QFileDevice& file) {
         CArchive ar(&file, CArchive::store);
         Serialize(ar);
-        reason = ar.GetError();
-        // The flush comes first: Qt's commit would miss an error of the last buffered write.
-        if (reason.isEmpty() && (!file.flush() || !file.commit()))
-            reason = AfxFileErrorReason(file, errno);
-        if (!reason.isEmpty()) {
-            file.cancelWriting();
-            if (inPlace)
-                reason += QStringLiteral(" ; le fichier a pu n'être écrit qu'en partie");
-        }
-    }
-    if (!reason.isEmpty()) {
-        AfxReportFileError(QStringLiteral("Impossible d'enregistrer le document"), pathName, reason);
+        return ar.GetError();
+    });
+    if (failure) {
+        ReportFileError(AfxLoadString(AFX_IDP_FAILED_TO_SAVE_DOC), pathName, failure->reason);
         return FALSE;
     }
     SetModifiedFlag(FALSE);
@@ -108,8 +90,7 @@ BOOL CDocument::SaveModified()
 {
     if (!m_bModified)
         return TRUE;
-    const QString question =
-        QStringLiteral("Voulez-vous enregistrer les modifications apportées à « %1 » ?").arg(m_strTitle);
+    const QString question = AfxLoadString(AFX_IDP_ASK_TO_SAVE).arg(m_strTitle);
     switch (AfxMessageBox(question, MB_YESNOCANCEL | MB_ICONEXCLAMATION)) {
     case IDYES:
         return DoFileSave();
@@ -147,12 +128,12 @@ BOOL CDocument::DoSave(const QString& pathName)
     QString newName = pathName;
     if (newName.isEmpty()) {
         // The framework's own save dialog: every file, the name proposed from the path or the title.
-        QFileDialog dialog(nullptr, QStringLiteral("Enregistrer sous"));
+        QFileDialog dialog(nullptr, AfxLoadString(AFX_IDS_SAVEFILE));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setNameFilter(QStringLiteral("Tous les fichiers (*)"));
+        dialog.setNameFilter(AfxLoadString(AFX_IDS_ALLFILTER));
         dialog.selectFile(m_strPathName.isEmpty() ? m_strTitle : m_strPathName);
-        newName = AfxRunFileDialog(dialog);
+        newName = RunFileDialog(dialog);
         if (newName.isEmpty())
             return FALSE;
     }

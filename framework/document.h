@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "cmdtarget.h"
@@ -30,7 +32,7 @@ public:
     void SetPathName(const QString& pathName);
 
     // The document holds changes that its file does not; the frames' captions show it.
-    void SetModifiedFlag(BOOL bModified = TRUE);
+    virtual void SetModifiedFlag(BOOL bModified = TRUE);
     BOOL IsModified() const { return m_bModified; }
     // Before the document's content is replaced or closed: a modified document asks the user whether
     // to save it. FALSE when the user cancelled or the save failed: the action must not go on.

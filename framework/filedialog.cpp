@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "filedialog.h"
 
 #include <QFileDialog>
@@ -10,14 +12,14 @@ std::function<QString(QFileDialog&)>& FileDialogHook()
 }
 } // namespace
 
-QString AfxRunFileDialog(QFileDialog& dialog)
+QString RunFileDialog(QFileDialog& dialog)
 {
     if (FileDialogHook())
         return FileDialogHook()(dialog);
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
-void AfxSetFileDialogHook(std::function<QString(QFileDialog&)> hook)
+void SetFileDialogHook(std::function<QString(QFileDialog&)> hook)
 {
     FileDialogHook() = std::move(hook);
 }

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "formview.h"
 
 #include "dialogsurface.h"
@@ -41,7 +43,7 @@ CFormView::CFormView(UINT nIDTemplate) : m_nIDTemplate(nIDTemplate)
 
 BOOL CFormView::Create(CWnd* pParentWnd)
 {
-    const DialogTemplate* dialogTemplate = AfxFindDialogTemplate(m_nIDTemplate);
+    const DialogTemplate* dialogTemplate = FindDialogTemplate(m_nIDTemplate);
     if (!dialogTemplate)
         return FALSE;
     auto* surface = new DialogSurface(*dialogTemplate, this, nullptr);

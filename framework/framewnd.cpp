@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "framewnd.h"
 
 #include "cmdui.h"
@@ -136,16 +138,16 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, CCreateContext* pContext)
     // A new main window opens at three quarters of the screen, as the desktop would place it.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         window->resize(screen->availableGeometry().size() * 3 / 4);
-    window->setWindowIcon(AfxLoadIcon(nIDResource));
+    window->setWindowIcon(LoadIcon(nIDResource));
     Attach(window);
 
-    if (const MenuTemplate* menu = AfxFindMenu(nIDResource)) {
+    if (const MenuTemplate* menu = FindMenu(nIDResource)) {
         for (const MenuItemTemplate& item : menu->items) {
             QMenu* popup = window->menuBar()->addMenu(QString::fromUtf8(item.text));
             AddMenuItems(popup, item.popup);
         }
     }
-    m_pAccelerators = AfxFindAccelerators(nIDResource);
+    m_pAccelerators = FindAccelerators(nIDResource);
     if (m_pAccelerators)
         new AcceleratorFilter(this, window);
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "icon.h"
 
 #include "resources.h"
@@ -6,9 +8,9 @@
 
 #include <map>
 
-QIcon AfxLoadIcon(UINT nIDResource)
+QIcon LoadIcon(UINT nIDResource)
 {
-    const IconResource* resource = AfxFindIcon(nIDResource);
+    const IconResource* resource = FindIcon(nIDResource);
     if (!resource)
         return {};
     QImageReader reader(QString::fromUtf8(resource->path));

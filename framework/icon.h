@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "wintypes.h"
@@ -5,4 +7,4 @@
 #include <QIcon>
 
 // The icon resource with all its sizes; a null icon when the module has none.
-QIcon AfxLoadIcon(UINT nIDResource);
+QIcon LoadIcon(UINT nIDResource);

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "messagebeep.h"
 
 #include <QApplication>
@@ -19,7 +21,7 @@ BOOL MessageBeep(UINT uType)
     return TRUE;
 }
 
-void AfxSetMessageBeepHook(std::function<void(UINT)> hook)
+void SetMessageBeepHook(std::function<void(UINT)> hook)
 {
     BeepHook() = std::move(hook);
 }

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "wintypes.h"
@@ -8,4 +10,4 @@
 BOOL MessageBeep(UINT uType);
 
 // For tests: every beep goes to the hook instead of the speaker; an empty hook restores the sound.
-void AfxSetMessageBeepHook(std::function<void(UINT)> hook);
+void SetMessageBeepHook(std::function<void(UINT)> hook);

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "messagebox.h"
 
 #include "resources.h"
@@ -35,9 +37,9 @@ QMessageBox::Icon IconOf(UINT nType)
 void AddYesNoCancelButtons(QMessageBox& box)
 {
     box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
-    box.button(QMessageBox::Save)->setText(QStringLiteral("Enregistrer"));
-    box.button(QMessageBox::Discard)->setText(QStringLiteral("Ne pas enregistrer"));
-    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Annuler"));
+    box.button(QMessageBox::Save)->setText(AfxLoadString(IDS_SAVE_BUTTON));
+    box.button(QMessageBox::Discard)->setText(AfxLoadString(IDS_DONT_SAVE_BUTTON));
+    box.button(QMessageBox::Cancel)->setText(AfxLoadString(IDS_CANCEL_BUTTON));
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
 }
@@ -77,18 +79,17 @@ int AfxMessageBox(UINT nIDPrompt, UINT nType)
     return AfxMessageBox(AfxLoadString(nIDPrompt), nType);
 }
 
-void AfxReportFileError(const QString& what, const QString& pathName, const QString& reason)
+void ReportFileError(const QString& message, const QString& pathName, const QString& reason)
 {
-    AfxMessageBox(QStringLiteral("%1 « %2 » : %3.").arg(what, QDir::toNativeSeparators(pathName), reason),
-                  MB_ICONEXCLAMATION);
+    AfxMessageBox(message.arg(QDir::toNativeSeparators(pathName), reason), MB_ICONEXCLAMATION);
 }
 
-void AfxSetMessageBoxHook(std::function<int(const QString& text, UINT nType)> hook)
+void SetMessageBoxHook(std::function<int(const QString& text, UINT nType)> hook)
 {
     MessageBoxHook() = std::move(hook);
 }
 
-void AfxSetMessageBoxDriver(std::function<void(QMessageBox& box)> driver)
+void SetMessageBoxDriver(std::function<void(QMessageBox& box)> driver)
 {
     MessageBoxDriver() = std::move(driver);
 }

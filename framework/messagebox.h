@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "wintypes.h"
@@ -14,11 +16,12 @@ class QMessageBox;
 int AfxMessageBox(const QString& text, UINT nType = MB_OK);
 int AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK);
 
-// Tells the user that a file could not be used: what failed, the file, and why.
-void AfxReportFileError(const QString& what, const QString& pathName, const QString& reason);
+// Tells the user that a file could not be used: the message names the file with "%1" and the
+// reason with "%2".
+void ReportFileError(const QString& message, const QString& pathName, const QString& reason);
 
 // For tests: the hook answers every message box instead of the user; an empty hook restores the boxes.
-void AfxSetMessageBoxHook(std::function<int(const QString& text, UINT nType)> hook);
+void SetMessageBoxHook(std::function<int(const QString& text, UINT nType)> hook);
 // For tests: the driver gets each real box, set up but not shown, and plays the user: it clicks a
 // button, or runs the box and presses keys in it. It comes before the hook above.
-void AfxSetMessageBoxDriver(std::function<void(QMessageBox& box)> driver);
+void SetMessageBoxDriver(std::function<void(QMessageBox& box)> driver);

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "resources.h"
 
 namespace {
@@ -19,22 +21,22 @@ void AfxSetResourceHandle(const ResourceModule* module)
     g_resourceModule = module;
 }
 
-const DialogTemplate* AfxFindDialogTemplate(UINT nIDTemplate)
+const DialogTemplate* FindDialogTemplate(UINT nIDTemplate)
 {
     return g_resourceModule ? FindById(g_resourceModule->dialogs, nIDTemplate) : nullptr;
 }
 
-const MenuTemplate* AfxFindMenu(UINT nIDResource)
+const MenuTemplate* FindMenu(UINT nIDResource)
 {
     return g_resourceModule ? FindById(g_resourceModule->menus, nIDResource) : nullptr;
 }
 
-const AcceleratorTable* AfxFindAccelerators(UINT nIDResource)
+const AcceleratorTable* FindAccelerators(UINT nIDResource)
 {
     return g_resourceModule ? FindById(g_resourceModule->accelerators, nIDResource) : nullptr;
 }
 
-const ToolbarTemplate* AfxFindToolbar(UINT nIDResource)
+const ToolbarTemplate* FindToolbar(UINT nIDResource)
 {
     return g_resourceModule ? FindById(g_resourceModule->toolbars, nIDResource) : nullptr;
 }
@@ -50,7 +52,7 @@ QString AfxLoadString(UINT nIDString)
     return {};
 }
 
-const IconResource* AfxFindIcon(UINT nIDResource)
+const IconResource* FindIcon(UINT nIDResource)
 {
     if (g_resourceModule) {
         for (const IconResource& icon : g_resourceModule->icons) {

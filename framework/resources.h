@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "dialogtemplate.h"
@@ -92,18 +94,15 @@ struct ResourceModule
     std::vector<StringEntry> strings;
     std::vector<IconResource> icons;
     const VersionInfo* version;
-    // Reverse-DNS: the name of the desktop entry, with which the desktop matches the windows.
-    const char* applicationId = nullptr;
-    const char* commandLineHelp = nullptr; // what --help prints, UTF-8
 };
 
 // Names the module whose resources the framework uses from now on.
 void AfxSetResourceHandle(const ResourceModule* module);
 
 // The resource with this ID, or null (an empty string) when the module has none.
-const DialogTemplate* AfxFindDialogTemplate(UINT nIDTemplate);
-const MenuTemplate* AfxFindMenu(UINT nIDResource);
-const AcceleratorTable* AfxFindAccelerators(UINT nIDResource);
-const ToolbarTemplate* AfxFindToolbar(UINT nIDResource);
+const DialogTemplate* FindDialogTemplate(UINT nIDTemplate);
+const MenuTemplate* FindMenu(UINT nIDResource);
+const AcceleratorTable* FindAccelerators(UINT nIDResource);
+const ToolbarTemplate* FindToolbar(UINT nIDResource);
 QString AfxLoadString(UINT nIDString);
-const IconResource* AfxFindIcon(UINT nIDResource);
+const IconResource* FindIcon(UINT nIDResource);

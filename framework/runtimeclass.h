@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 class CCmdTarget;
@@ -12,10 +14,10 @@ struct CRuntimeClass
 };
 
 template <class T>
-const CRuntimeClass* AfxRuntimeClass(const char* lpszClassName)
+const CRuntimeClass* MakeRuntimeClass(const char* lpszClassName)
 {
     static const CRuntimeClass runtimeClass{lpszClassName, []() -> CCmdTarget* { return new T; }};
     return &runtimeClass;
 }
 
-#define RUNTIME_CLASS(class_name) AfxRuntimeClass<class_name>(#class_name)
+#define RUNTIME_CLASS(class_name) MakeRuntimeClass<class_name>(#class_name)

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "singledoctemplate.h"
 
 #include "createcontext.h"
@@ -24,7 +26,7 @@ QString CSingleDocTemplate::GetDocString(DocStringIndex index) const
 void CSingleDocTemplate::SetDefaultTitle(CDocument* pDocument) const
 {
     const QString name = GetDocString(docName);
-    pDocument->SetTitle(name.isEmpty() ? QStringLiteral("Sans titre") : name);
+    pDocument->SetTitle(name.isEmpty() ? AfxLoadString(AFX_IDS_UNTITLED) : name);
 }
 
 CDocument* CSingleDocTemplate::OpenDocumentFile(const QString& pathName, const QByteArray& nativeName)

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "startupservices.h"
 
 namespace {
@@ -17,7 +19,7 @@ BOOL AfxOleInit()
 void AfxEnableControlContainer()
 {}
 
-void AfxSetOleInitFails(bool fails)
+void SetOleInitFails(bool fails)
 {
     g_oleInitFails = fails;
 }

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "wintypes.h"
@@ -19,4 +21,4 @@ BOOL AfxOleInit();
 void AfxEnableControlContainer();
 
 // For tests: makes AfxOleInit fail, as when the OLE libraries could not be started.
-void AfxSetOleInitFails(bool fails);
+void SetOleInitFails(bool fails);

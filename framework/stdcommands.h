@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "wintypes.h"
@@ -15,6 +17,7 @@ constexpr UINT ID_EDIT_COPY = 57634;
 constexpr UINT ID_EDIT_CUT = 57635;
 constexpr UINT ID_EDIT_PASTE = 57637;
 constexpr UINT ID_EDIT_UNDO = 57643;
+constexpr UINT ID_EDIT_REDO = 57644;
 constexpr UINT ID_APP_ABOUT = 57664;
 constexpr UINT ID_APP_EXIT = 57665;
 constexpr UINT ID_NEXT_PANE = 57680;
@@ -30,3 +33,16 @@ constexpr UINT AFX_IDW_STATUS_BAR = 0xE801;
 
 constexpr UINT AFX_IDS_APP_TITLE = 57344;
 constexpr UINT AFX_IDS_IDLEMESSAGE = 57345;
+
+// Strings that the framework shows, looked up in the program's string table.
+constexpr UINT AFX_IDS_SAVEFILE = 0xF001;           // the title of the framework's save dialog
+constexpr UINT AFX_IDS_ALLFILTER = 0xF002;          // its file type: every file
+constexpr UINT AFX_IDS_UNTITLED = 0xF003;           // the title of a document that has no file
+constexpr UINT AFX_IDP_FAILED_TO_OPEN_DOC = 0xF101; // "%1" the file, "%2" why
+constexpr UINT AFX_IDP_FAILED_TO_SAVE_DOC = 0xF102; // "%1" the file, "%2" why
+constexpr UINT AFX_IDP_ASK_TO_SAVE = 0xF103;        // "%1" the document's title
+// The buttons of the question whether to save a document, which the original platform's message
+// box named itself.
+constexpr UINT IDS_SAVE_BUTTON = 0xF1F0;
+constexpr UINT IDS_DONT_SAVE_BUTTON = 0xF1F1;
+constexpr UINT IDS_CANCEL_BUTTON = 0xF1F2;

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "toolbar.h"
 
 #include "framewnd.h"
@@ -46,7 +48,7 @@ BOOL CToolBar::CreateEx(CFrameWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle,
 
 BOOL CToolBar::LoadToolBar(UINT nIDResource)
 {
-    const ToolbarTemplate* resource = AfxFindToolbar(nIDResource);
+    const ToolbarTemplate* resource = FindToolbar(nIDResource);
     if (!resource)
         return FALSE;
     auto* toolBar = static_cast<QToolBar*>(GetSafeHwnd());

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "view.h"
 
 #include "document.h"
@@ -14,6 +16,9 @@ void CView::OnActivateView()
 {
     SetFocus();
 }
+
+void CView::Serialize(CArchive&)
+{}
 
 BOOL CView::OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI, AFX_CMDHANDLERINFO* pHandlerInfo)
 {

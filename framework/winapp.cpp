@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "winapp.h"
 
 #include "cmdui.h"
+#include "commandline.h"
 #include "commandlineinfo.h"
-#include "commandlineoptions.h"
 #include "document.h"
 #include "framewnd.h"
 #include "recentfilelist.h"
@@ -29,7 +31,7 @@ constexpr char kRecentFileEntry[] = "recentFileEntry";
 // A recent file's menu entry is at most this many average characters wide.
 constexpr int kRecentFileMenuChars = 60;
 
-// "&1 ~/grilles/une grille.txt": the home folder shortened, a long folder elided in its middle, the
+// "&1 ~/sudoku/samedi.txt": the home folder shortened, a long folder elided in its middle, the
 // file's name whole, the ampersands kept as text.
 QString RecentFileMenuText(int nIndex, const QString& pathName, const QFontMetrics& metrics)
 {
@@ -118,7 +120,7 @@ void CWinApp::AddDocTemplate(CSingleDocTemplate* pTemplate)
 // bytes are kept to open it by.
 void CWinApp::ParseCommandLine(CCommandLineInfo& rCmdInfo) const
 {
-    const QString fileName = AfxParseCommandLine(m_arguments).fileName;
+    const QString fileName = ParseCommandLineOptions(m_arguments).fileName;
     if (fileName.isEmpty())
         return;
     rCmdInfo.m_nShellCommand = CCommandLineInfo::FileOpen;

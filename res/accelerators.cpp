@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "accelerators.h"
 
 #include "resource.h"
@@ -26,6 +28,10 @@ const AcceleratorTable mainAccelerators{
         {FVIRTKEY | FSHIFT,   VK_INSERT, ID_EDIT_PASTE},
         {FVIRTKEY,            VK_F6, ID_NEXT_PANE},
         {FVIRTKEY | FSHIFT,   VK_F6, ID_PREV_PANE},
+        // Redo as desktop programs take it, and print.
+        {FVIRTKEY | FCONTROL, 'Y', ID_EDIT_REDO},
+        {FVIRTKEY | FCONTROL | FSHIFT, 'Z', ID_EDIT_REDO},
+        {FVIRTKEY | FCONTROL, 'P', ID_FILE_PRINT},
     },
 };
 // clang-format on

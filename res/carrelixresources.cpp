@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "carrelixresources.h"
 
 #include "aboutbox.h"
 #include "accelerators.h"
-#include "commandlinehelp.h"
 #include "gridform.h"
 #include "mainmenu.h"
 #include "maintoolbar.h"
@@ -20,8 +21,6 @@ const ResourceModule& CarrelixResources()
         stringTable,
         {{IDR_MAINFRAME, ":/res/carrelix.ico", {":/res/carrelix-64.png", ":/res/carrelix-128.png"}}},
         &versionInfo,
-        CARRELIX_APP_ID,
-        commandLineHelp,
     };
     return module;
 }

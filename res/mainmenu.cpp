@@ -1,5 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "mainmenu.h"
 
+#include "programinfo.h"
 #include "resource.h"
 
 namespace {
@@ -18,6 +21,7 @@ const MenuTemplate mainMenu{
              {"&Ouvrir...\tCtrl+O", ID_FILE_OPEN, 0, {}},
              {"&Enregistrer\tCtrl+S", ID_FILE_SAVE, 0, {}},
              {"Enregistrer &sous...", ID_FILE_SAVE_AS, 0, {}},
+             {"&Imprimer...\tCtrl+P", ID_FILE_PRINT, 0, {}},
              kSeparator,
              {"Fichier récent", ID_FILE_MRU_FILE1, MF_GRAYED, {}},
              kSeparator,
@@ -28,6 +32,7 @@ const MenuTemplate mainMenu{
          0,
          {
              {"&Annuler\tCtrl+Z", ID_EDIT_UNDO, 0, {}},
+             {"&Rétablir\tCtrl+Y", ID_EDIT_REDO, 0, {}},
              kSeparator,
              {"&Couper\tCtrl+X", ID_EDIT_CUT, 0, {}},
              {"C&opier\tCtrl+C", ID_EDIT_COPY, 0, {}},
@@ -44,7 +49,7 @@ const MenuTemplate mainMenu{
          0,
          0,
          {
-             {"&À propos de Carrelix...", ID_APP_ABOUT, 0, {}},
+             {"&À propos de " CARRELIX_NAME "...", ID_APP_ABOUT, 0, {}},
          }},
     },
 };

@@ -1,5 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "stringtable.h"
 
+#include "programinfo.h"
 #include "resource.h"
 
 namespace {
@@ -15,13 +18,14 @@ constexpr char kOpenThisDocument[] = "Ouvrir ce document";
 // clang-format off
 const std::vector<StringEntry> stringTable{
     {IDP_OLE_INIT_FAILED, "Échec de l'initialisation d'OLE. Assurez-vous que vous utilisez la bonne version des bibliothèques OLE."},
-    {IDR_MAINFRAME, "Le Carrelix\n\nLe Carrelix\n\n\nLe Carrelix.Document\nLe Carrelix.Document"},
-    {AFX_IDS_APP_TITLE, "Le Carrelix"},
+    {IDR_MAINFRAME, "Le " CARRELIX_NAME "\n\nLe " CARRELIX_NAME "\n\n\nLe " CARRELIX_NAME ".Document\nLe " CARRELIX_NAME ".Document"},
+    {AFX_IDS_APP_TITLE, "Le " CARRELIX_NAME},
     {AFX_IDS_IDLEMESSAGE, "Prêt"},
     {ID_FILE_NEW, "Crée un nouveau document\nNouveau"},
     {ID_FILE_OPEN, "Ouvre un document existant\nOuvrir"},
     {ID_FILE_SAVE, "Enregistre le document actif\nEnregistrer"},
     {ID_FILE_SAVE_AS, "Enregistre le document actif sous un nouveau nom\nEnregistrer sous"},
+    {ID_FILE_PRINT, "Imprime la grille\nImprimer"},
     {ID_FILE_MRU_FILE1, kOpenThisDocument},
     {ID_FILE_MRU_FILE1 + 1, kOpenThisDocument},
     {ID_FILE_MRU_FILE1 + 2, kOpenThisDocument},
@@ -42,6 +46,7 @@ const std::vector<StringEntry> stringTable{
     {ID_EDIT_CUT, "Coupe la sélection et la place dans le Presse-papiers\nCouper"},
     {ID_EDIT_PASTE, "Insère le contenu du presse-papiers\nColler"},
     {ID_EDIT_UNDO, "Annule la dernière action\nAnnuler"},
+    {ID_EDIT_REDO, "Rétablit la dernière action annulée\nRétablir"},
     {ID_APP_ABOUT, "Affiche des informations concernant le programme, le numéro de version et le copyright\nÀ propos de"},
     {ID_APP_EXIT, "Quitte l'application et demande si les documents doivent être enregistrés\nQuitter"},
     {ID_INDICATOR_CAPS, "CAP"},
@@ -56,5 +61,15 @@ const std::vector<StringEntry> stringTable{
     {AFX_IDS_SCMAXIMIZE, "Affiche la fenêtre en plein écran"},
     {AFX_IDS_SCCLOSE, "Ferme la fenêtre active et demande si les documents doivent être enregistrés"},
     {AFX_IDS_SCRESTORE, "Restaure la fenêtre à sa taille normale"},
+    // What the framework says of documents.
+    {AFX_IDS_SAVEFILE, "Enregistrer sous"},
+    {AFX_IDS_ALLFILTER, "Tous les fichiers (*)"},
+    {AFX_IDS_UNTITLED, "Sans titre"},
+    {AFX_IDP_FAILED_TO_OPEN_DOC, "Impossible d'ouvrir le document « %1 » : %2."},
+    {AFX_IDP_FAILED_TO_SAVE_DOC, "Impossible d'enregistrer le document « %1 » : %2."},
+    {AFX_IDP_ASK_TO_SAVE, "Voulez-vous enregistrer les modifications apportées à « %1 » ?"},
+    {IDS_SAVE_BUTTON, "Enregistrer"},
+    {IDS_DONT_SAVE_BUTTON, "Ne pas enregistrer"},
+    {IDS_CANCEL_BUTTON, "Annuler"},
 };
 // clang-format on

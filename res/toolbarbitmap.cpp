@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "toolbarbitmap.h"
 
 // The eight toolbar images, 16x15 each, left to right: New, Open, Save, Cut, Copy, Paste, Print,

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "toolbarbitmap.h"
 
 // The same eight images drawn for twice the pixel density, 32x30 each: the fills twice as large,

@@ -1,13 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "gridfile.h"
 
 #include "filereason.h"
 #include "messagebeep.h"
 #include "messagebox.h"
 #include "regularfile.h"
-#include "savefile.h"
+#include "safesave.h"
 
 #include <QFile>
-#include <QSaveFile>
+#include <QFileDevice>
 
 #include <cerrno>
 #include <cstdio>
@@ -76,25 +78,25 @@ bool WriteGridFile(const char szData[kGridBlockSize])
 bool SaveGridFile(const char szData[kGridBlockSize], const std::string& path)
 {
     const QString fileName = QString::fromStdString(path);
-    QSaveFile file(fileName);
-    if (const QString reason = AfxOpenForSaving(file); !reason.isEmpty()) {
+    const std::optional<SaveFailure> failure = SaveFile(fileName, [szData](QFileDevice& file) {
+        const int written = WriteGridBlock(file, szData);
+        const int error = errno;
+        std::printf("Wrote %d items\n", written);
+        std::fflush(stdout);
+        return written == kGridBlockSize ? QString() : FileErrorReason(file, error);
+    });
+    if (failure && failure->beforeWriting) {
         std::printf("Problem opening the file\n");
         std::fflush(stdout);
-        AfxReportFileError(QStringLiteral("Impossible d'enregistrer la grille dans"), fileName, reason);
+        ReportFileError(QStringLiteral("Impossible d'enregistrer la grille dans « %1 » : %2."), fileName,
+                        failure->reason);
         return false;
     }
-    const bool inPlace = AfxSavesInPlace(file);
-    const int written = WriteGridBlock(file, szData);
-    std::printf("Wrote %d items\n", written);
-    std::fflush(stdout);
-    // The flush comes first: Qt's commit would miss an error of the last buffered write and put an
-    // incomplete file in place of the old one.
-    if (written != kGridBlockSize || !file.flush() || !file.commit()) {
-        const QString reason = AfxFileErrorReason(file, errno);
-        file.cancelWriting();
-        AfxReportFileError(QStringLiteral("La grille n'a pas pu être enregistrée dans"), fileName,
-                           reason + (inPlace ? QStringLiteral(" ; le fichier a pu n'être écrit qu'en partie")
-                                             : QStringLiteral(" ; le fichier existant n'a pas été modifié")));
+    if (failure) {
+        ReportFileError(QStringLiteral("La grille n'a pas pu être enregistrée dans « %1 » : %2."), fileName,
+                        failure->inPlace
+                            ? failure->reason
+                            : failure->reason + QStringLiteral(" ; le fichier existant n'a pas été modifié"));
         return false;
     }
     MessageBeep(MB_OK);
@@ -114,28 +116,36 @@ bool OpenGridFile(char szData[kGridBlockSize], std::string* chosen)
 bool ReadGridFile(char szData[kGridBlockSize], const std::string& path)
 {
     QFile file(QString::fromStdString(path));
-    if (const QString reason = AfxOpenRegularFile(file); !reason.isEmpty()) {
+    if (const QString reason = OpenRegularFile(file); !reason.isEmpty()) {
         std::printf("File could not be opened\n");
         std::fflush(stdout);
-        AfxReportFileError(QStringLiteral("Impossible d'ouvrir la grille"), QString::fromStdString(path), reason);
+        ReportFileError(QStringLiteral("Impossible d'ouvrir la grille « %1 » : %2."), QString::fromStdString(path),
+                        reason);
         return false;
     }
     const int count = ReadGridBlockFrom(file, szData);
     std::printf("Number of items read = %d\n", count < 0 ? 0 : count);
     std::fflush(stdout);
     if (count < 0) {
-        AfxReportFileError(QStringLiteral("Impossible de lire la grille"), QString::fromStdString(path),
-                           AfxFileErrorReason(file, errno));
+        ReportFileError(QStringLiteral("Impossible de lire la grille « %1 » : %2."), QString::fromStdString(path),
+                        FileErrorReason(file, errno));
         return false;
     }
-    if (count < kGridBlockMinimum) {
-        AfxReportFileError(QStringLiteral("Impossible d'ouvrir la grille"), QString::fromStdString(path),
-                           QStringLiteral("ce n'est pas un fichier de grille (%1 caractères de grille sur %2)")
-                               .arg(count)
-                               .arg(kGridBlockSize));
+    if (const QString reason = NotAGridFileReason(count); !reason.isEmpty()) {
+        ReportFileError(QStringLiteral("Impossible d'ouvrir la grille « %1 » : %2."), QString::fromStdString(path),
+                        reason);
         return false;
     }
     return true;
+}
+
+QString NotAGridFileReason(int count)
+{
+    if (count >= kGridBlockMinimum)
+        return {};
+    return QStringLiteral("ce n'est pas un fichier de grille (%1 caractères de grille sur %2)")
+        .arg(count)
+        .arg(kGridBlockSize);
 }
 
 int WriteGridBlock(QIODevice& file, const char szData[kGridBlockSize])
@@ -149,4 +159,17 @@ int ReadGridBlockFrom(QIODevice& file, char szData[kGridBlockSize])
 {
     return ReadGridBlock([&file](char* buffer, long size) { return static_cast<long>(file.read(buffer, size)); },
                          szData);
+}
+
+QString StoreGrid(QFileDevice& file, const std::uint8_t grid[9][9])
+{
+    char szData[kGridBlockSize];
+    BuildGridBlock(grid, szData);
+    return WriteGridBlock(file, szData) == kGridBlockSize ? QString() : FileErrorReason(file, errno);
+}
+
+QString LoadGrid(QFileDevice& file, char szData[kGridBlockSize])
+{
+    const int count = ReadGridBlockFrom(file, szData);
+    return count < 0 ? FileErrorReason(file, errno) : NotAGridFileReason(count);
 }

@@ -1,11 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "commdlg.h"
 #include "gridtext.h"
 
+#include <QString>
+
 #include <cstddef>
 #include <string>
 
+class QFileDevice;
 class QIODevice;
 
 // The settings of the file dialogs, shared by both; each sets its own fields before it shows.
@@ -38,3 +43,10 @@ bool ReadGridFile(char szData[kGridBlockSize], const std::string& path);
 // or -1 when the device failed.
 int WriteGridBlock(QIODevice& file, const char szData[kGridBlockSize]);
 int ReadGridBlockFrom(QIODevice& file, char szData[kGridBlockSize]);
+// Why a file that brought count block characters is no grid file; empty when it is one.
+QString NotAGridFileReason(int count);
+
+// The grid as the content of an open file, for a document that the framework saves or opens: why
+// the file could not be written or read as a grid file, empty when it could.
+QString StoreGrid(QFileDevice& file, const std::uint8_t grid[9][9]);
+QString LoadGrid(QFileDevice& file, char szData[kGridBlockSize]);

@@ -1,19 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ninegridview.h"
 
-#include "accessiblenotice.h"
-#include "cellkeyfilter.h"
+#include "archive.h"
 #include "document.h"
+#include "editioncommands.h"
 #include "framewnd.h"
+#include "gridaccessibility.h"
 #include "gridfile.h"
 #include "gridform.h"
 #include "messagebeep.h"
 #include "resource.h"
-#include "stdcommands.h"
 
-#include <QApplication>
 #include <QFileInfo>
-#include <QLineEdit>
-#include <QWidget>
 
 #include <cstdio>
 #include <string>
@@ -23,12 +22,26 @@ bool g_bSuppressCellChange = false;
 namespace {
 constexpr UINT kNoCell = 0xFFFFFFFF;
 
+// Holds g_bSuppressCellChange set while the program writes cell texts.
+class CellChangeSuppressed
+{
+public:
+    CellChangeSuppressed() : m_bWasSuppressed(g_bSuppressCellChange) { g_bSuppressCellChange = true; }
+    ~CellChangeSuppressed() { g_bSuppressCellChange = m_bWasSuppressed; }
+    CellChangeSuppressed(const CellChangeSuppressed&) = delete;
+    CellChangeSuppressed& operator=(const CellChangeSuppressed&) = delete;
+
+private:
+    bool m_bWasSuppressed;
+};
+
 // The rules' diagnostics are single-byte text: 0xE9 is the "é".
-void ReportConflict(const char* message)
+Placement ReportConflict(const char* message, Placement::Verdict verdict, int conflictRow = -1)
 {
     MessageBeep(MB_OK);
     std::fputs(message, stdout);
     std::fflush(stdout);
+    return {verdict, conflictRow};
 }
 } // namespace
 
@@ -61,49 +74,45 @@ CNinegridView::CNinegridView() : CFormView(IDD_GRID_FORM), m_grid{}, m_bCellIdsB
     }
 }
 
-bool CNinegridView::CheckPlacement(int row, int col, BYTE value)
+CNinegridView::~CNinegridView() = default;
+
+Placement CNinegridView::CheckPlacement(int row, int col, BYTE value)
 {
     if (value == 0)
-        return true;
-    for (int j = 0; j < 9; ++j) {
-        if (j != col && m_grid[row][j] == value) {
-            ReportConflict("valeur trouv\xE9"
-                           "e dans ligne");
-            m_strConflict = QStringLiteral("déjà dans la ligne");
-            return false;
-        }
+        return {};
+    for (int j = 0; j < kGridSize; ++j) {
+        if (j != col && m_grid[row][j] == value)
+            return ReportConflict("valeur trouv\xE9"
+                                  "e dans ligne",
+                                  Placement::SameInRow);
     }
-    for (int i = 0; i < 9; ++i) {
+    for (int i = 0; i < kGridSize; ++i) {
         if (i != row && m_grid[i][col] == value) {
             char message[64];
             std::snprintf(message, sizeof message,
                           "valeur trouv\xE9"
                           "e dans colonne [%d, %d]",
                           i, col);
-            ReportConflict(message);
-            m_strConflict = QStringLiteral("déjà dans la colonne (ligne %1)").arg(i + 1);
-            return false;
+            return ReportConflict(message, Placement::SameInColumn, i);
         }
     }
-    const int i0 = row / 3 * 3;
-    const int j0 = col / 3 * 3;
-    for (int i = i0; i < i0 + 3; ++i) {
-        for (int j = j0; j < j0 + 3; ++j) {
-            if ((i != row || j != col) && m_grid[i][j] == value) {
-                ReportConflict("valeur trouv\xE9"
-                               "e dans carr\xE9 (3x3)");
-                m_strConflict = QStringLiteral("déjà dans le carré");
-                return false;
-            }
+    const int i0 = row / kBoxSize * kBoxSize;
+    const int j0 = col / kBoxSize * kBoxSize;
+    for (int i = i0; i < i0 + kBoxSize; ++i) {
+        for (int j = j0; j < j0 + kBoxSize; ++j) {
+            if ((i != row || j != col) && m_grid[i][j] == value)
+                return ReportConflict("valeur trouv\xE9"
+                                      "e dans carr\xE9 (3x3)",
+                                      Placement::SameInBox);
         }
     }
-    return true;
+    return {};
 }
 
 void CNinegridView::FindCell(UINT id, int& row, int& col) const
 {
-    for (int i = 0; i < 9; ++i) {
-        for (int j = 0; j < 9; ++j) {
+    for (int i = 0; i < kGridSize; ++i) {
+        for (int j = 0; j < kGridSize; ++j) {
             if (m_cellIds[i][j] == id) {
                 row = i;
                 col = j;
@@ -111,29 +120,32 @@ void CNinegridView::FindCell(UINT id, int& row, int& col) const
             }
         }
     }
-    row = 9;
-    col = 9;
+    row = kGridSize;
+    col = kGridSize;
 }
 
-bool CNinegridView::SetCellValue(UINT id, BYTE value)
+Placement CNinegridView::SetCellValue(UINT id, BYTE value)
 {
     int row;
     int col;
     FindCell(id, row, col);
-    if (row > 8 || col > 8)
-        return false;
-    if (!CheckPlacement(row, col, value))
-        return false;
-    if (m_grid[row][col] != value) {
+    if (row >= kGridSize || col >= kGridSize)
+        return {Placement::NoSuchCell};
+    const Placement placement = CheckPlacement(row, col, value);
+    if (!placement)
+        return placement;
+    if (const BYTE before = m_grid[row][col]; before != value) {
         m_grid[row][col] = value;
         if (CDocument* document = GetDocument())
             document->SetModifiedFlag();
+        ReportStep({{row, col, before, value}});
     }
-    return true;
+    return placement;
 }
 
 // The first update maps the cells; every later one (File > New) empties the grid and keeps the map.
-// A grid that the framework read from the document's file is shown instead of an empty one.
+// A grid that the framework read from the document's file is shown instead of an empty one. Either
+// way the grid's history starts afresh.
 void CNinegridView::OnInitialUpdate()
 {
     CFormView::OnInitialUpdate();
@@ -142,13 +154,36 @@ void CNinegridView::OnInitialUpdate()
     ResizeParentToFit(TRUE);
     if (!m_bCellIdsBuilt) {
         BuildCellMap();
-        DescribeCells();
-    } else if (!m_gridToShow)
+        m_pAccessibility = std::make_unique<GridAccessibility>(
+            [this](int row, int col) {
+                const CWnd* cell = GetDlgItem(static_cast<int>(m_cellIds[row][col]));
+                return cell ? cell->GetSafeHwnd() : nullptr;
+            },
+            [this] { return GetParentFrame(); });
+        m_pEdition = std::make_unique<EditionCommands>(*this, *m_pAccessibility);
+    } else if (!m_gridToShow) {
         ClearGrid();
+    }
     if (m_gridToShow) {
         ShowGridBlock(m_gridToShow->data());
         m_gridToShow.reset();
     }
+    m_pEdition->ClearHistory();
+}
+
+void CNinegridView::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring()) {
+        ar.SetError(StoreGrid(*ar.GetFile(), m_grid));
+        return;
+    }
+    char szData[kGridBlockSize];
+    if (const QString reason = LoadGrid(*ar.GetFile(), szData); !reason.isEmpty()) {
+        ar.SetError(reason);
+        return;
+    }
+    m_gridToShow.emplace();
+    std::copy(szData, szData + kGridBlockSize, m_gridToShow->begin());
 }
 
 void CNinegridView::OnFileSave()
@@ -160,7 +195,7 @@ void CNinegridView::OnFileSave()
 }
 
 // A changed grid is only replaced once the user has been asked, when the file has been read. Saved
-// just then into the very file chosen, the grid is what that file now holds.
+// just then into the very file chosen, the grid is what that file now holds. Its history starts afresh.
 void CNinegridView::OnFileOpen()
 {
     char szData[kGridBlockSize];
@@ -175,6 +210,8 @@ void CNinegridView::OnFileOpen()
                             QFileInfo(document->GetPathName()) == QFileInfo(QString::fromStdString(chosen));
     if (!savedThere)
         ShowGridBlock(szData);
+    if (m_pEdition)
+        m_pEdition->ClearHistory();
     if (document)
         document->SetModifiedFlag(FALSE);
 }
@@ -182,9 +219,9 @@ void CNinegridView::OnFileOpen()
 // The file's digits stand as they are, without the rules: a grid may hold a digit twice.
 void CNinegridView::ShowGridBlock(const char szData[kGridBlockSize])
 {
-    g_bSuppressCellChange = true;
-    for (int i = 0; i < 9; ++i) {
-        for (int j = 0; j < 9; ++j) {
+    const CellChangeSuppressed suppressed;
+    for (int i = 0; i < kGridSize; ++i) {
+        for (int j = 0; j < kGridSize; ++j) {
             const BYTE value = GridBlockValue(szData, i, j);
             if (value != 0)
                 SetDlgItemInt(static_cast<int>(m_cellIds[i][j]), value);
@@ -193,20 +230,13 @@ void CNinegridView::ShowGridBlock(const char szData[kGridBlockSize])
             m_grid[i][j] = value;
         }
     }
-    g_bSuppressCellChange = false;
 }
 
-void CNinegridView::SetGridToShow(const char szData[kGridBlockSize])
-{
-    m_gridToShow.emplace();
-    std::copy(szData, szData + kGridBlockSize, m_gridToShow->begin());
-}
-
-// Walks the form's tab order from control 1000: the k-th tab stop is the cell of position k, row by
-// row, whatever its ID.
+// Walks the form's tab order from the first cell: the k-th tab stop is the cell of position k, row
+// by row, whatever its ID.
 void CNinegridView::BuildCellMap()
 {
-    UINT id = 1000;
+    UINT id = IDC_FIRST_CELL;
     for (auto& row : m_cellIds) {
         for (UINT& cellId : row) {
             cellId = id;
@@ -219,49 +249,15 @@ void CNinegridView::BuildCellMap()
     m_bCellIdsBuilt = true;
 }
 
-// Names each cell by its place for screen readers, and gives the grid's cells their keys: the arrows
-// move among them, and every key ends the notice of a refused digit.
-void CNinegridView::DescribeCells()
-{
-    CWnd* firstCell = GetDlgItem(static_cast<int>(m_cellIds[0][0]));
-    QWidget* form = firstCell ? firstCell->GetSafeHwnd()->parentWidget() : nullptr;
-    if (!form)
-        return;
-    form->setAccessibleName(QStringLiteral("Grille"));
-    // Qt 6.4's edits give screen readers no text attributes, and Orca then leaves a cell's text out
-    // when the cell gets the focus: its description carries the digit, set before the focus event.
-    QObject::connect(qApp, &QApplication::focusChanged, form, [form](QWidget*, QWidget* now) {
-        if (auto* cell = qobject_cast<QLineEdit*>(now); cell && cell->parentWidget() == form)
-            cell->setAccessibleDescription(cell->text().isEmpty() ? QStringLiteral("vide")
-                                                                  : QStringLiteral("chiffre %1").arg(cell->text()));
-    });
-    m_pNotice = new AccessibleNotice(form);
-    auto* keys = new CellKeyFilter([this](QWidget* cell, int dRow, int dCol) { MoveFocus(cell, dRow, dCol); },
-                                   [this] { EndRefusalNotice(); }, form);
-    for (int row = 0; row < 9; ++row) {
-        for (int col = 0; col < 9; ++col) {
-            CWnd* cell = GetDlgItem(static_cast<int>(m_cellIds[row][col]));
-            if (!cell)
-                continue;
-            cell->GetSafeHwnd()->setAccessibleName(QStringLiteral("Ligne %1, colonne %2, carré %3")
-                                                       .arg(row + 1)
-                                                       .arg(col + 1)
-                                                       .arg(row / 3 * 3 + col / 3 + 1));
-            cell->GetSafeHwnd()->installEventFilter(keys);
-        }
-    }
-}
-
 void CNinegridView::ClearGrid()
 {
-    g_bSuppressCellChange = true;
-    for (int row = 0; row < 9; ++row) {
-        for (int col = 0; col < 9; ++col) {
+    const CellChangeSuppressed suppressed;
+    for (int row = 0; row < kGridSize; ++row) {
+        for (int col = 0; col < kGridSize; ++col) {
             m_grid[row][col] = 0;
             SetDlgItemText(static_cast<int>(m_cellIds[row][col]), "");
         }
     }
-    g_bSuppressCellChange = false;
 }
 
 void CNinegridView::OnEnChangeCell(UINT nID)
@@ -275,17 +271,18 @@ void CNinegridView::OnCellChange(int ctrlId)
 {
     if (g_bSuppressCellChange)
         return;
-    g_bSuppressCellChange = true;
+    const CellChangeSuppressed suppressed;
 
     const int n = GetDlgItemInt(ctrlId);
-    if (n >= 1 && n <= 9) {
-        if (SetCellValue(static_cast<UINT>(ctrlId), static_cast<BYTE>(n))) {
+    if (n >= 1 && n <= kGridSize) {
+        if (const Placement placement = SetCellValue(static_cast<UINT>(ctrlId), static_cast<BYTE>(n))) {
             SetDlgItemInt(ctrlId, n);
             FocusNextCell(ctrlId);
         } else {
             ShowStoredValue(ctrlId);
             FocusCell(ctrlId);
-            AnnounceRefusal(n);
+            if (m_pAccessibility)
+                m_pAccessibility->TellRefusal(n, placement);
         }
     } else {
         const bool skip = GetDlgItemText(ctrlId) == QLatin1String(" ");
@@ -296,8 +293,6 @@ void CNinegridView::OnCellChange(int ctrlId)
         else
             FocusCell(ctrlId);
     }
-
-    g_bSuppressCellChange = false;
 }
 
 // A refused digit leaves the cell's stored value as it was; the cell shows that value again, so
@@ -307,50 +302,11 @@ void CNinegridView::ShowStoredValue(int ctrlId)
     int row;
     int col;
     FindCell(static_cast<UINT>(ctrlId), row, col);
-    const BYTE stored = row > 8 ? 0 : m_grid[row][col];
+    const BYTE stored = row >= kGridSize ? 0 : m_grid[row][col];
     if (stored != 0)
         SetDlgItemInt(ctrlId, stored);
     else
         SetDlgItemText(ctrlId, "");
-}
-
-// The reason goes to the status bar and to screen readers, until the next key.
-void CNinegridView::AnnounceRefusal(int value)
-{
-    const QString notice = QStringLiteral("%1 refusé : %2").arg(value).arg(m_strConflict);
-    if (CFrameWnd* frame = GetParentFrame())
-        frame->SetMessageText(notice);
-    if (m_pNotice)
-        m_pNotice->Announce(notice);
-    m_bRefusalShown = true;
-}
-
-void CNinegridView::EndRefusalNotice()
-{
-    if (!m_bRefusalShown)
-        return;
-    if (CFrameWnd* frame = GetParentFrame())
-        frame->SetMessageText(AFX_IDS_IDLEMESSAGE);
-    if (m_pNotice)
-        m_pNotice->Withdraw();
-    m_bRefusalShown = false;
-}
-
-// Steps from the cell to its neighbour, as a Tab does, so that a digit typed next replaces the
-// neighbour's; at the grid's edge the focus stays.
-void CNinegridView::MoveFocus(QWidget* cell, int dRow, int dCol)
-{
-    const CWnd* wnd = CWnd::FromHandlePermanent(cell);
-    int row = 9;
-    int col = 9;
-    if (wnd)
-        FindCell(static_cast<UINT>(wnd->GetDlgCtrlID()), row, col);
-    const int toRow = row + dRow;
-    const int toCol = col + dCol;
-    if (row > 8 || toRow < 0 || toRow > 8 || toCol < 0 || toCol > 8)
-        return;
-    if (CWnd* next = GetDlgItem(static_cast<int>(m_cellIds[toRow][toCol])))
-        next->GetSafeHwnd()->setFocus(Qt::TabFocusReason);
 }
 
 void CNinegridView::FocusCell(int ctrlId)
@@ -365,4 +321,43 @@ void CNinegridView::FocusNextCell(int ctrlId)
         if (CWnd* next = GetNextDlgTabItem(cell, FALSE))
             next->SetFocus();
     }
+}
+
+void CNinegridView::PutCells(const std::vector<CellValue>& values)
+{
+    GridStep step;
+    {
+        const CellChangeSuppressed suppressed;
+        for (const CellValue& cell : values) {
+            const BYTE before = m_grid[cell.row][cell.col];
+            if (before == cell.value)
+                continue;
+            m_grid[cell.row][cell.col] = cell.value;
+            ShowStoredValue(static_cast<int>(m_cellIds[cell.row][cell.col]));
+            step.push_back({cell.row, cell.col, before, cell.value});
+        }
+    }
+    if (!step.empty())
+        ReportStep(step);
+}
+
+void CNinegridView::FocusCellAt(int row, int col)
+{
+    FocusCell(static_cast<int>(m_cellIds[row][col]));
+}
+
+void CNinegridView::ReportStep(const GridStep& step)
+{
+    if (m_pEdition)
+        m_pEdition->RecordStep(step);
+}
+
+// The view's own map, then the Edition and Print commands, then the document.
+BOOL CNinegridView::OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    if (CWnd::OnCmdMsg(nID, nCode, pCmdUI, pHandlerInfo))
+        return TRUE;
+    if (m_pEdition && m_pEdition->OnCmdMsg(nID, nCode, pCmdUI, pHandlerInfo))
+        return TRUE;
+    return GetDocument() && GetDocument()->OnCmdMsg(nID, nCode, pCmdUI, pHandlerInfo);
 }

@@ -1,15 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "formview.h"
+#include "gridsize.h"
+#include "gridstep.h"
 #include "gridtext.h"
-
-#include <QPointer>
-#include <QString>
+#include "placement.h"
 
 #include <array>
+#include <memory>
 #include <optional>
+#include <vector>
 
-class AccessibleNotice;
+class EditionCommands;
+class GridAccessibility;
 
 // True exactly while the program itself writes cell texts: the change notifications that those
 // writes raise are not the user's edits and are ignored.
@@ -22,26 +27,39 @@ class CNinegridView : public CFormView
 {
 public:
     CNinegridView();
+    ~CNinegridView() override;
 
     void OnInitialUpdate() override;
+    // The document's file holds the grid: written from m_grid, or read to be shown at the next
+    // initial update.
+    void Serialize(CArchive& ar) override;
 
     // Whether value may stand at (row, col): no equal value elsewhere in the row, then the column,
     // then the 3x3 box. A conflict sounds the warning beep and names the rule on standard output.
-    bool CheckPlacement(int row, int col, BYTE value);
+    Placement CheckPlacement(int row, int col, BYTE value);
     // The grid position of the cell with this control ID; row 9 and column 9 when no cell has it.
     void FindCell(UINT id, int& row, int& col) const;
     // Stores value in the cell with this control ID if the rules allow it there; a value that
-    // changes the grid marks the document modified.
-    bool SetCellValue(UINT id, BYTE value);
+    // changes the grid marks the document modified and is one step of the grid's history.
+    Placement SetCellValue(UINT id, BYTE value);
+
+    // The one way to change the grid other than typing: puts each value in its cell, stored value and
+    // text together, without the rules, beep or output, leaving the focus where it is, and reports the
+    // change to the grid's history as one step that Annuler takes back whole. Paste and cut come here,
+    // as should whatever else puts digits in the grid for the user; so do undo and redo, whose steps
+    // the history knows for its own. Cells that already hold their value are left out of the step.
+    void PutCells(const std::vector<CellValue>& values);
+    // Gives the keyboard focus to the cell at (row, col).
+    void FocusCellAt(int row, int col);
+
+    BOOL OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI = nullptr, AFX_CMDHANDLERINFO* pHandlerInfo = nullptr) override;
 
     // Puts a grid read from a file into the cells and the grid, as it stands in the file.
     void ShowGridBlock(const char szData[kGridBlockSize]);
-    // A grid read for a document that the framework opens: the next initial update shows it.
-    void SetGridToShow(const char szData[kGridBlockSize]);
 
-    BYTE m_grid[9][9];    // 0 for an empty cell, else the digit 1..9; [row][col], row 0 at the top
-    bool m_bCellIdsBuilt; // m_cellIds has been built from the form
-    UINT m_cellIds[9][9]; // the control ID of the cell at [row][col]; all bits set for none
+    BYTE m_grid[kGridSize][kGridSize];    // 0 for an empty cell, else the digit 1..9; [row][col], row 0 at the top
+    bool m_bCellIdsBuilt;                 // m_cellIds has been built from the form
+    UINT m_cellIds[kGridSize][kGridSize]; // the control ID of the cell at [row][col]; all bits set for none
 
 protected:
     void OnFileSave();
@@ -51,19 +69,17 @@ protected:
 
 private:
     void BuildCellMap();
-    void DescribeCells();
     void ClearGrid();
-    void AnnounceRefusal(int value);
-    void EndRefusalNotice();
-    void MoveFocus(QWidget* cell, int dRow, int dCol);
     void FocusCell(int ctrlId);
     void FocusNextCell(int ctrlId);
     void ShowStoredValue(int ctrlId);
+    // Every change of the stored values, typed or put, goes to the history here.
+    void ReportStep(const GridStep& step);
 
+    // A grid that the framework read from the document's file, for the next initial update to show.
     std::optional<std::array<char, kGridBlockSize>> m_gridToShow;
-    QString m_strConflict;                // the rule the last refused digit broke, as the user reads it
-    QPointer<AccessibleNotice> m_pNotice; // tells screen readers why a digit was refused
-    bool m_bRefusalShown = false;         // the status bar and m_pNotice tell of a refused digit
+    std::unique_ptr<GridAccessibility> m_pAccessibility;
+    std::unique_ptr<EditionCommands> m_pEdition;
 
     DECLARE_MESSAGE_MAP()
 };

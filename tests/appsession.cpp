@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "appsession.h"
 
 #include "carrelixresources.h"
@@ -20,20 +22,20 @@ AppSession::AppSession()
 {
     AfxSetResourceHandle(&CarrelixResources());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
-    AfxSetMessageBoxHook([this](const QString& text, UINT type) {
+    SetMessageBoxHook([this](const QString& text, UINT type) {
         messages.push_back({text, type});
         return (type & MB_TYPEMASK) == MB_YESNOCANCEL ? IDNO : IDOK;
     });
-    AfxSetMessageBeepHook([this](UINT) { ++beeps; });
+    SetMessageBeepHook([this](UINT) { ++beeps; });
 }
 
 AppSession::~AppSession()
 {
     Stop();
-    AfxSetMessageBoxHook({});
-    AfxSetMessageBoxDriver({});
-    AfxSetMessageBeepHook({});
-    AfxSetOleInitFails(false);
+    SetMessageBoxHook({});
+    SetMessageBoxDriver({});
+    SetMessageBeepHook({});
+    SetOleInitFails(false);
 }
 
 bool AppSession::Start(const QStringList& arguments)

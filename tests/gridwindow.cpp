@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "gridwindow.h"
 
 #include "carrelixresources.h"
@@ -13,7 +15,7 @@
 GridWindow::GridWindow(bool prepare)
 {
     AfxSetResourceHandle(&CarrelixResources());
-    AfxSetMessageBeepHook([this](UINT type) { beeps.push_back(type); });
+    SetMessageBeepHook([this](UINT type) { beeps.push_back(type); });
     CCreateContext context{RUNTIME_CLASS(CNinegridView), nullptr, nullptr};
     if (!m_frame.LoadFrame(IDR_MAINFRAME, &context))
         qFatal("the grid window could not be made");
@@ -29,7 +31,7 @@ GridWindow::GridWindow(bool prepare)
 
 GridWindow::~GridWindow()
 {
-    AfxSetMessageBeepHook({});
+    SetMessageBeepHook({});
 }
 
 QLineEdit* GridWindow::Cell(int row, int col) const

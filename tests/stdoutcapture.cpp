@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "stdoutcapture.h"
 
 StdoutCapture::StdoutCapture(int fd) : m_file(std::tmpfile()), m_fd(fd)

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "cellids.h"
 #include "gridwindow.h"
 #include "messagebeep.h"
@@ -82,12 +84,12 @@ private slots:
     }
 
     // The arrows move the focus from (row, col), holding 5, to its neighbour holding 6, and stop at the
-    // grid's edges.
+    // grid's edges; the keypad's arrows (Num Lock off) too.
     void arrowKeys_data()
     {
         QTest::addColumn<int>("row");
         QTest::addColumn<int>("col");
-        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("key"); // with its modifiers
         QTest::addColumn<int>("toRow");
         QTest::addColumn<int>("toCol");
 
@@ -100,6 +102,8 @@ private slots:
         QTest::newRow("down at the bottom") << 8 << 4 << int(Qt::Key_Down) << 8 << 4;
         QTest::newRow("left at the left edge") << 4 << 0 << int(Qt::Key_Left) << 4 << 0;
         QTest::newRow("right at the right edge") << 0 << 8 << int(Qt::Key_Right) << 0 << 8;
+        QTest::newRow("keypad up") << 4 << 4 << (Qt::KeypadModifier | Qt::Key_Up).toCombined() << 3 << 4;
+        QTest::newRow("keypad right") << 4 << 4 << (Qt::KeypadModifier | Qt::Key_Right).toCombined() << 4 << 5;
     }
 
     void arrowKeys()
@@ -115,7 +119,8 @@ private slots:
         Enter(row, col, '5');
         W().Click(row, col);
         const StdoutCapture out;
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        const QKeyCombination pressed = QKeyCombination::fromCombined(key);
+        QTest::keyClick(QApplication::focusWidget(), pressed.key(), pressed.keyboardModifiers());
         QCOMPARE(W().FocusedId(), int(kCellIds[toRow][toCol]));
         QCOMPARE(W().Cell(row, col)->text(), QString("5"));
         QCOMPARE(W().View().m_grid[row][col], BYTE(5));
@@ -266,6 +271,12 @@ private slots:
         QCOMPARE(W().View().m_grid[4][2], BYTE(stored));
         QCOMPARE(W().FocusedId(), int(stored == 7 ? kCellIds[4][3] : kCellIds[4][2]));
         QCOMPARE(W().beeps.size(), size_t(committed == "3"));
+        // Given up, the composition leaves the cell as it was: its digit selected, for the next to replace.
+        if (committed.isEmpty()) {
+            W().Type("7");
+            QCOMPARE(cell->text(), QString("7"));
+            QCOMPARE(W().View().m_grid[4][2], BYTE(7));
+        }
     }
 
     // The cell whose text changed is the one handled, wherever the focus is.

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "appsession.h"
-#include "commandlineoptions.h"
+#include "commandline.h"
 #include "document.h"
 #include "gridbytes.h"
 #include "ninegridview.h"
@@ -54,13 +56,40 @@ private slots:
     void parse()
     {
         QFETCH(QStringList, arguments);
-        const CommandLineOptions options = AfxParseCommandLine(QStringList{"carrelix"} + arguments);
+        const CommandLineOptions options = ParseCommandLineOptions(QStringList{"carrelix"} + arguments);
         QTEST(options.action, "action");
         QTEST(options.unknownOption, "unknownOption");
         if (options.action == CommandLineOptions::Run) {
             QTEST(options.fileName, "fileName");
             QTEST(options.qtArgumentCount, "qtArgumentCount");
         }
+    }
+
+    // What Qt will read of the display from its arguments: the last -platform and -display before "--".
+    void displayOptions_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("platform");
+        QTest::addColumn<QString>("display");
+        QTest::newRow("none") << QStringList{"grille.txt", "-reverse"} << ""
+                              << "";
+        QTest::newRow("the last of each")
+            << QStringList{"--platform", "offscreen", "-display", ":77", "grille.txt", "-platform", "wayland;xcb"}
+            << "wayland;xcb"
+            << ":77";
+        QTest::newRow("after --") << QStringList{"-platform", "xcb", "--", "-display", ":77"} << "xcb"
+                                  << "";
+        QTest::newRow("without its value") << QStringList{"-display"} << ""
+                                           << "";
+    }
+
+    void displayOptions()
+    {
+        QFETCH(QStringList, arguments);
+        const CommandLineOptions options = ParseCommandLineOptions(QStringList{"carrelix"} + arguments);
+        QCOMPARE(options.action, CommandLineOptions::Run);
+        QTEST(options.platform, "platform");
+        QTEST(options.display, "display");
     }
 
     // Answered by the program itself, with no display to start Qt on.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "appsession.h"
 #include "document.h"
 #include "filedialog.h"
@@ -21,12 +23,35 @@
 #include <QTest>
 #include <QTimer>
 
+#include <fcntl.h>
 #include <grp.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <climits>
+#include <cstring>
+
 namespace {
+using Permissions = QFileDevice::Permissions;
+// Permissions by what they allow: the owner (and the user) everything or reading and writing;
+// the group and others reading, also entering a folder, and writing.
+constexpr Permissions kOwnerAll = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                                  QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser;
+constexpr Permissions kOthersEnter =
+    QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
+constexpr Permissions kAllReadWrite = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
+                                      QFileDevice::WriteUser | QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                      QFileDevice::ReadOther | QFileDevice::WriteOther;
+constexpr Permissions kAllReadEnter =
+    QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadUser | QFileDevice::ExeUser | kOthersEnter;
+
+// The probe's status when the machine lets no process have namespaces of its own.
+constexpr int kNoNamespaces = 77;
+
 QByteArray ReadAll(const QString& path)
 {
     QFile file(path);
@@ -69,7 +94,7 @@ private:
     // Every file dialog from now on is answered with this path, or cancelled for an empty one.
     void AnswerDialogs(const QString& path)
     {
-        AfxSetFileDialogHook([this, path](QFileDialog& dialog) {
+        SetFileDialogHook([this, path](QFileDialog& dialog) {
             const auto* nameBox = dialog.findChild<QLineEdit*>("fileNameEdit");
             m_dialogs.push_back({dialog.acceptMode(), dialog.fileMode(), dialog.nameFilters(),
                                  dialog.selectedNameFilter(), dialog.defaultSuffix(),
@@ -88,10 +113,14 @@ private:
 
     void Command(UINT id) { S().Frame()->ExecuteCommand(id); }
 
-    // What the probe's process may not do: grow files ("size"), or act with root's rights ("rights").
-    static std::function<void()> ProbeLimits(const QString& limits)
+    // What the probe's process may not do: grow files ("size"), act with root's rights ("rights"), or
+    // find room in the folder full/, a file system of its own one page big, filled ("full").
+    std::function<void()> ProbeLimits(const QString& limits) const
     {
-        return [limits] {
+        const QByteArray full = QFile::encodeName(Path("full"));
+        return [limits, full] {
+            if (limits.contains("full") && !FillUp(full.constData()))
+                _exit(kNoNamespaces);
             if (limits.contains("size")) {
                 const rlimit fileSize{100, 100};
                 setrlimit(RLIMIT_FSIZE, &fileSize);
@@ -102,6 +131,37 @@ private:
                     _exit(3);
             }
         };
+    }
+
+    // In the child before it starts: a user and mount namespace of its own, where a one-page tmpfs
+    // on the folder is filled up. Unprivileged users can do it, and root in most containers.
+    static bool FillUp(const char* folder)
+    {
+        const uid_t uid = geteuid();
+        const gid_t gid = getegid();
+        if (unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0)
+            return false;
+        char map[64];
+        const auto writeFile = [](const char* file, const char* text) {
+            const int fd = ::open(file, O_WRONLY);
+            const bool written = fd >= 0 && ::write(fd, text, std::strlen(text)) == ssize_t(std::strlen(text));
+            return ::close(fd) == 0 && written;
+        };
+        std::snprintf(map, sizeof map, "0 %u 1", unsigned(uid));
+        if (!writeFile("/proc/self/setgroups", "deny") || !writeFile("/proc/self/uid_map", map))
+            return false;
+        std::snprintf(map, sizeof map, "0 %u 1", unsigned(gid));
+        if (!writeFile("/proc/self/gid_map", map) || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            mount("tmpfs", folder, "tmpfs", 0, "size=4k") != 0)
+            return false;
+        char filler[PATH_MAX];
+        std::snprintf(filler, sizeof filler, "%s/filler", folder);
+        const int fd = ::open(filler, O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+        static const char page[4096] = {};
+        ssize_t written = 0;
+        while (fd >= 0 && (written = ::write(fd, page, sizeof page)) > 0) {
+        }
+        return fd >= 0 && written < 0 && errno == ENOSPC;
     }
 
     // Runs the probe program with what the child does before it starts.
@@ -128,7 +188,7 @@ private slots:
     void cleanup()
     {
         m_session.reset();
-        AfxSetFileDialogHook({});
+        SetFileDialogHook({});
         m_dir.reset();
     }
 
@@ -217,7 +277,7 @@ private slots:
     void onlyOneFileDialogAtATime()
     {
         int dialogs = 0;
-        AfxSetFileDialogHook([&](QFileDialog&) {
+        SetFileDialogHook([&](QFileDialog&) {
             ++dialogs;
             Command(ID_FILE_OPEN); // a second command while the first dialog is up
             Command(ID_FILE_SAVE);
@@ -366,7 +426,7 @@ private slots:
     {
         WriteAll(Path("grille.txt"), "ancien");
         QStringList answers;
-        AfxSetFileDialogHook([&](QFileDialog& dialog) {
+        SetFileDialogHook([&](QFileDialog& dialog) {
             dialog.setDirectory(m_dir->path());
             QTimer::singleShot(0, &dialog, [&] {
                 const auto closeAnyway = qScopeGuard([&dialog] {
@@ -405,7 +465,7 @@ private slots:
         WriteAll(Path("notes.md"), "notes");
         QStringList listed;
         QString warned;
-        AfxSetFileDialogHook([&](QFileDialog& dialog) {
+        SetFileDialogHook([&](QFileDialog& dialog) {
             dialog.setDirectory(m_dir->path());
             auto* model = dialog.findChild<QFileSystemModel*>();
             QTimer::singleShot(0, &dialog, [&, model] {
@@ -442,7 +502,7 @@ private slots:
     }
 
     // Failures that need a process of its own: one without the rights of root, one whose files
-    // cannot grow, as when the disk fills up.
+    // cannot grow, as when the disk fills up, one on a disk that is full.
     // fermé is a folder that takes no new file, with a grille.txt that may be written: written in place.
     void failuresOfTheSystemLeaveOldFiles_data()
     {
@@ -472,6 +532,21 @@ private slots:
             << "fermé/grille.txt"
             << "rights size" << QByteArray("Wrote 180 items\n")
             << "le fichier dépasserait la taille permise ; le fichier a pu n'être écrit qu'en partie";
+        QTest::newRow("Save As in place, disk full")
+            << "save as"
+            << "fermé/grille.txt"
+            << "rights size" << QByteArray()
+            << "le fichier dépasserait la taille permise ; le fichier a pu n'être écrit qu'en partie";
+        QTest::newRow("saved from the question in place, disk full")
+            << "question"
+            << "fermé/grille.txt"
+            << "rights size" << QByteArray()
+            << "le fichier dépasserait la taille permise ; le fichier a pu n'être écrit qu'en partie";
+        QTest::newRow("no space left")
+            << "save"
+            << "full/grille.txt"
+            << "full" << QByteArray("Wrote 180 items\n")
+            << "il n'y a plus de place sur le disque ; le fichier existant n'a pas été modifié";
     }
 
     void failuresOfTheSystemLeaveOldFiles()
@@ -482,20 +557,24 @@ private slots:
         QFETCH(QByteArray, output);
         QFETCH(QString, reason);
         // Another user must be able to reach the files, but not read or change them.
-        QVERIFY(QFile::setPermissions(m_dir->path(), QFileDevice::Permissions(0x7755)));
+        QVERIFY(QFile::setPermissions(m_dir->path(), kOwnerAll | kOthersEnter));
         QVERIFY(QDir().mkdir(Path("fermé")));
         WriteAll(Path("fermé/grille.txt"), "ancien");
-        QVERIFY(QFile::setPermissions(Path("fermé/grille.txt"), QFileDevice::Permissions(0x6666)));
-        QVERIFY(QFile::setPermissions(Path("fermé"), QFileDevice::Permissions(0x5555)));
+        QVERIFY(QFile::setPermissions(Path("fermé/grille.txt"), kAllReadWrite));
+        QVERIFY(QFile::setPermissions(Path("fermé"), kAllReadEnter));
         const QString path = Path(name);
         WriteAll(Path("grille.txt"), "ancien");
         if (limit == "rights")
             QVERIFY(QFile::setPermissions(Path("grille.txt"), QFileDevice::Permissions()));
-        const auto restore =
-            qScopeGuard([this] { QFile::setPermissions(Path("fermé"), QFileDevice::Permissions(0x7700)); });
+        const auto restore = qScopeGuard([this] { QFile::setPermissions(Path("fermé"), kOwnerAll); });
+
+        if (limit == "full")
+            QVERIFY(QDir().mkdir(Path("full")));
 
         int exitCode = -1;
         const QByteArray out = Probe({action, path}, ProbeLimits(limit), &exitCode);
+        if (exitCode == kNoNamespaces)
+            QSKIP("no user and mount namespaces here to fill a disk up");
         QCOMPARE(exitCode, reason.isEmpty() ? 0 : 1);
         QVERIFY2(out.startsWith(output), out.constData());
         if (!reason.isEmpty()) {

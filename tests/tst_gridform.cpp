@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "cellids.h"
 #include "dialogunits.h"
 #include "gridwindow.h"
@@ -5,6 +7,7 @@
 
 #include <QApplication>
 #include <QPalette>
+#include <QScopeGuard>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
@@ -13,6 +16,8 @@
 
 #include <cmath>
 #include <cstring>
+#include <functional>
+#include <map>
 #include <memory>
 
 namespace {
@@ -31,9 +36,9 @@ double Contrast(QRgb a, QRgb b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-// A dark scheme given by its window, view (base), text and selection colours, the other shades
-// derived from them as Qt derives them.
-QPalette DarkPalette(QColor window, QColor base, QColor text, QColor highlight)
+// A scheme given by its window, view (base), text and selection colours, the other shades derived
+// from them as Qt derives them.
+QPalette SchemePalette(QColor window, QColor base, QColor text, QColor highlight)
 {
     QPalette palette(window, window);
     palette.setColor(QPalette::Base, base);
@@ -42,6 +47,11 @@ QPalette DarkPalette(QColor window, QColor base, QColor text, QColor highlight)
     palette.setColor(QPalette::ButtonText, text);
     palette.setColor(QPalette::Highlight, highlight);
     return palette;
+}
+
+QPalette BreezeDark()
+{
+    return SchemePalette(QColor(0x31363b), QColor(0x232629), QColor(0xeff0f1), QColor(0x3daee9));
 }
 } // namespace
 
@@ -61,6 +71,27 @@ private:
         const QScrollArea* area = Area(window);
         return area->viewport()->size() == area->widget()->size();
     }
+
+    // Tells of every paint event that reaches an object of the application.
+    class PaintWatch : public QObject
+    {
+    public:
+        explicit PaintWatch(std::function<void(QObject*)> onPaint) : m_onPaint(std::move(onPaint))
+        {
+            qApp->installEventFilter(this);
+        }
+
+    protected:
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint)
+                m_onPaint(watched);
+            return false;
+        }
+
+    private:
+        std::function<void(QObject*)> m_onPaint;
+    };
 
 private slots:
     void firstInitialUpdateMapsCellsInTabOrder()
@@ -118,20 +149,29 @@ private slots:
     {
         QTest::addColumn<QPalette>("palette");
         QTest::addColumn<double>("scale");
+        QTest::addColumn<bool>("fromBreezeDark"); // the form drawn under Breeze Dark, then the scheme changed
         const std::unique_ptr<QStyle> fusion(QStyleFactory::create("Fusion"));
-        const QPalette breeze = DarkPalette(QColor(0x31363b), QColor(0x232629), QColor(0xeff0f1), QColor(0x3daee9));
+        const QPalette breeze = BreezeDark();
         // As the GTK platform theme reads Adwaita dark.
-        QPalette adwaita = DarkPalette(QColor(0x323232), QColor(0x242424), QColor(0xf0f0f0), QColor(0x308cc6));
+        QPalette adwaita = SchemePalette(QColor(0x323232), QColor(0x242424), QColor(0xf0f0f0), QColor(0x308cc6));
         adwaita.setColor(QPalette::Light, QColor(0x4b4b4b));
         adwaita.setColor(QPalette::Midlight, QColor(0x2a2a2a));
         adwaita.setColor(QPalette::Dark, QColor(0x212121));
         adwaita.setColor(QPalette::Mid, QColor(0x262626));
         adwaita.setColor(QPalette::Shadow, QColor(0x191919));
+        // Black with near-black shades, and the grey window of the classic scheme around white cells.
+        QPalette highContrast = SchemePalette(Qt::black, Qt::black, Qt::white, QColor(0x1aebff));
+        highContrast.setColor(QPalette::Midlight, QColor(0x1a1a1a));
+        highContrast.setColor(QPalette::Light, QColor(0x333333));
+        const QPalette classic = SchemePalette(QColor(0xd4d0c8), Qt::white, Qt::black, QColor(0x0a246a));
         for (const double scale : {1.0, 1.5, 2.0}) {
-            QTest::addRow("light Fusion at %g", scale) << fusion->standardPalette() << scale;
-            QTest::addRow("Breeze Dark at %g", scale) << breeze << scale;
-            QTest::addRow("Adwaita dark at %g", scale) << adwaita << scale;
+            QTest::addRow("light Fusion at %g", scale) << fusion->standardPalette() << scale << false;
+            QTest::addRow("Breeze Dark at %g", scale) << breeze << scale << false;
+            QTest::addRow("Adwaita dark at %g", scale) << adwaita << scale << false;
         }
+        QTest::newRow("black high contrast") << highContrast << 1.0 << false;
+        QTest::newRow("grey window, white cells") << classic << 1.0 << false;
+        QTest::newRow("light Fusion after Breeze Dark") << fusion->standardPalette() << 1.0 << true;
     }
 
     // Reads the form as drawn at the scale: the border of a cell against the cell's inside and against
@@ -140,14 +180,20 @@ private slots:
     {
         QFETCH(QPalette, palette);
         QFETCH(double, scale);
+        QFETCH(bool, fromBreezeDark);
         const QPalette before = QApplication::palette();
-        QApplication::setPalette(palette);
+        const auto restore = qScopeGuard([&before] { QApplication::setPalette(before); });
+        QApplication::setPalette(fromBreezeDark ? BreezeDark() : palette);
         const GridWindow window;
         QWidget* form = Area(window)->widget();
         QImage image(form->size() * scale, QImage::Format_ARGB32);
         image.setDevicePixelRatio(scale);
         form->render(&image);
-        QApplication::setPalette(before);
+        if (fromBreezeDark) {
+            QApplication::setPalette(palette);
+            QTRY_COMPARE(window.Cell(4, 2)->palette().color(QPalette::Base), palette.color(QPalette::Base));
+            form->render(&image);
+        }
         const auto at = [&](double x, double y) { return image.pixel(int(x * scale), int(y * scale)); };
 
         QCOMPARE(window.FocusedId(), int(kCellIds[0][0]));
@@ -172,6 +218,26 @@ private slots:
         }
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         QCOMPARE(window.FocusedId(), int(kCellIds[8][8]));
+    }
+
+    // Neighbouring cells share their border lines; a typed digit repaints its cell and the next one only.
+    void digitRepaintsOnlyTheCellsItChanges()
+    {
+        const GridWindow window;
+        window.Click(4, 4);
+        QCoreApplication::processEvents();
+        std::map<QObject*, int> painted;
+        const PaintWatch watch([&](QObject* object) { ++painted[object]; });
+        window.Type("5");
+        QCoreApplication::processEvents();
+        QCOMPARE(window.FocusedId(), int(kCellIds[4][5]));
+        for (int row = 0; row < 9; ++row) {
+            for (int col = 0; col < 9; ++col) {
+                const bool changed = row == 4 && (col == 4 || col == 5);
+                QVERIFY2(painted.count(window.Cell(row, col)) == changed,
+                         qPrintable(QStringLiteral("cell %1, %2").arg(row).arg(col)));
+            }
+        }
     }
 
     void laterInitialUpdateClearsGridQuietly()

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "lockkeys.h"
 
 #include <QAbstractNativeEventFilter>
@@ -12,6 +14,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -122,11 +125,47 @@ private:
     int m_count = 0;
 };
 
-// Gives the server's events time to arrive after a state was reached, so that extra ones would be counted.
-void Settle()
+// Waits until every event that the X server made so far has reached Qt's connection, so that extra
+// ones would be counted: it changes a property of the window and waits for that change's own event,
+// which the server sends after all of them.
+class ServerSync : public QAbstractNativeEventFilter
 {
-    QTest::qWait(200);
-}
+public:
+    explicit ServerSync(QWidget* window) : m_window(static_cast<xcb_window_t>(window->winId()))
+    {
+        m_connection = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+        const char name[] = "CARRELIX_TEST_SYNC";
+        xcb_intern_atom_reply_t* reply =
+            xcb_intern_atom_reply(m_connection, xcb_intern_atom(m_connection, false, sizeof name - 1, name), nullptr);
+        m_atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+        free(reply);
+        QCoreApplication::instance()->installNativeEventFilter(this);
+    }
+
+    bool Wait()
+    {
+        m_seen = false;
+        const std::uint32_t value = 0;
+        xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, m_window, m_atom, XCB_ATOM_INTEGER, 32, 1, &value);
+        xcb_flush(m_connection);
+        return QTest::qWaitFor([this] { return m_seen; });
+    }
+
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override
+    {
+        const auto* event = static_cast<const xcb_property_notify_event_t*>(message);
+        if (eventType == "xcb_generic_event_t" && (event->response_type & 0x7f) == XCB_PROPERTY_NOTIFY &&
+            event->window == m_window && event->atom == m_atom)
+            m_seen = true;
+        return false;
+    }
+
+private:
+    xcb_connection_t* m_connection;
+    xcb_window_t m_window;
+    xcb_atom_t m_atom;
+    bool m_seen = false;
+};
 
 // Puts the server's locks back as the test found them: they outlive it, in the session of whoever runs it.
 class LockRestorer
@@ -343,6 +382,7 @@ private slots:
         int changes = 0;
         const LockKeyState locks([&] { ++changes; });
         QCOMPARE(Read(locks), restorer.Found());
+        ServerSync settled(m_window.get());
 
         // The focused window also receives the key presses: they must not count a second time.
         for (size_t i = 0; i < kLocks.size(); ++i) {
@@ -351,7 +391,7 @@ private slots:
                 expected[i] = round == 1 ? !expected[i] : expected[i];
                 QVERIFY(Toggle(kLocks[i], locks.IsOn(kLocks[i])));
                 QTRY_COMPARE(Read(locks), expected);
-                Settle();
+                QVERIFY(settled.Wait());
                 QCOMPARE(changes, 1);
                 changes = 0;
             }
@@ -379,13 +419,14 @@ private slots:
         const LockKeyState locks([] {});
         XkbEventCounter stateNotify(XCB_XKB_STATE_NOTIFY);
         XkbEventCounter indicatorNotify(XCB_XKB_INDICATOR_STATE_NOTIFY);
+        ServerSync settled(m_window.get());
 
         QVERIFY(Run("xdotool", {"key", "shift"}));
         QTRY_VERIFY(stateNotify.Count() > 0);
 
         QVERIFY(Run("xset", {"led", "named", "Compose"}));
         QVERIFY(Run("xset", {"-led", "named", "Compose"}));
-        Settle();
+        QVERIFY(settled.Wait());
         QCOMPARE(indicatorNotify.Count(), 0);
         QVERIFY(Toggle(LockKey::Num, locks.IsOn(LockKey::Num)));
         QTRY_VERIFY(indicatorNotify.Count() > 0);

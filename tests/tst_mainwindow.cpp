@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "appsession.h"
 #include "cellids.h"
 #include "document.h"
@@ -13,6 +15,7 @@
 #include <QClipboard>
 #include <QDialog>
 #include <QFile>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -79,9 +82,25 @@ private:
             QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
     }
 
+    // Whether the message pane draws the current message as some beginning of it ended by "…" that
+    // fits there would be drawn.
+    static bool DrawsShortened(QStatusBar* status)
+    {
+        const QString message = status->currentMessage();
+        const QImage drawn = status->grab().toImage();
+        bool found = false;
+        for (qsizetype length = 0; length < message.size() && !found; ++length) {
+            status->showMessage(message.left(length) + u'…');
+            found = status->toolTip().isEmpty() && status->grab().toImage() == drawn;
+        }
+        status->showMessage(message);
+        return found;
+    }
+
 private slots:
     void init()
     {
+        QGuiApplication::clipboard()->clear();
         m_session = std::make_unique<AppSession>();
         QVERIFY(m_session->Start());
     }
@@ -104,16 +123,17 @@ private slots:
                                                            {"&Ouvrir...\tCtrl+O", true, false},
                                                            {"&Enregistrer\tCtrl+S", true, false},
                                                            {"Enregistrer &sous...", true, false},
+                                                           {"&Imprimer...\tCtrl+P", true, false},
                                                            {"-", true, false},
                                                            {"Fichier récent", false, false},
                                                            {"-", true, false},
                                                            {"&quitter", true, false}};
-        QTest::newRow("Edition") << 1
-                                 << std::vector<ItemState>{{"&Annuler\tCtrl+Z", false, false},
-                                                           {"-", true, false},
-                                                           {"&Couper\tCtrl+X", false, false},
-                                                           {"C&opier\tCtrl+C", false, false},
-                                                           {"Co&ller\tCtrl+V", false, false}};
+        QTest::newRow("Edition") << 1 << std::vector<ItemState>{{"&Annuler\tCtrl+Z", false, false},
+                                                                {"&Rétablir\tCtrl+Y", false, false},
+                                                                {"-", true, false},
+                                                                {"&Couper\tCtrl+X", true, false},
+                                                                {"C&opier\tCtrl+C", true, false},
+                                                                {"Co&ller\tCtrl+V", false, false}};
         QTest::newRow("Affichage") << 2
                                    << std::vector<ItemState>{{"&barre d'outils", true, true},
                                                              {"&barre d'état", true, true}};
@@ -148,11 +168,11 @@ private slots:
         }
         Open(Popup(0));
         const std::vector<ItemState> states = States(Popup(0));
-        QCOMPARE(states.size(), size_t(9));
-        QCOMPARE(states[5].text, "&1 " + QDir::toNativeSeparators(paths[1]).replace("&", "&&"));
-        QCOMPARE(states[6].text, "&2 " + QDir::toNativeSeparators(paths[0]));
-        QVERIFY(states[5].enabled && states[6].enabled);
-        QCOMPARE(states[7].text, QString("-"));
+        QCOMPARE(states.size(), size_t(10));
+        QCOMPARE(states[6].text, "&1 " + QDir::toNativeSeparators(paths[1]).replace("&", "&&"));
+        QCOMPARE(states[7].text, "&2 " + QDir::toNativeSeparators(paths[0]));
+        QVERIFY(states[6].enabled && states[7].enabled);
+        QCOMPARE(states[8].text, QString("-"));
 
         // A recent file that has gone away is reported and leaves the list.
         QVERIFY(QFile::remove(paths[0]));
@@ -177,7 +197,7 @@ private slots:
         QMenuBar* bar = S().Window()->menuBar();
         bar->setActiveAction(bar->actions().at(0));
         QTRY_VERIFY(Popup(0)->isVisible());
-        QAction* entry = Popup(0)->actions().at(5);
+        QAction* entry = Popup(0)->actions().at(6);
         QVERIFY(entry->text().startsWith("&1 /début/un dossier"));
         QVERIFY(entry->text().contains("…"));
         QVERIFY(entry->text().endsWith("/fin/grille d'été.txt"));
@@ -224,14 +244,14 @@ private slots:
                               << "Ouvre un document existant";
         QTest::newRow("save") << ID_FILE_SAVE << true << "Enregistrer"
                               << "Enregistre le document actif";
-        QTest::newRow("cut") << ID_EDIT_CUT << false << "Couper"
+        QTest::newRow("cut") << ID_EDIT_CUT << true << "Couper"
                              << "Coupe la sélection et la place dans le Presse-papiers";
-        QTest::newRow("copy") << ID_EDIT_COPY << false << "Copier"
+        QTest::newRow("copy") << ID_EDIT_COPY << true << "Copier"
                               << "Copie la sélection et la place dans le Presse-papiers";
         QTest::newRow("paste") << ID_EDIT_PASTE << false << "Coller"
                                << "Insère le contenu du presse-papiers";
-        QTest::newRow("print") << ID_FILE_PRINT << false << ""
-                               << "";
+        QTest::newRow("print") << ID_FILE_PRINT << true << "Imprimer"
+                               << "Imprime la grille";
         QTest::newRow("about") << ID_APP_ABOUT << true << "À propos de"
                                << "Affiche des informations concernant le programme, le numéro de version et le "
                                   "copyright";
@@ -321,15 +341,14 @@ private slots:
         QTRY_COMPARE(S().Window()->statusBar()->currentMessage(), QString("Prêt"));
     }
 
-    void editKeysChangeNothingInACell_data()
+    void paneKeysChangeNothingInACell_data()
     {
         QTest::addColumn<QKeySequence>("keys");
-        for (const char* keys : {"Ctrl+Z", "Ctrl+X", "Ctrl+C", "Ctrl+V", "Alt+Backspace", "Shift+Del", "Ctrl+Ins",
-                                 "Shift+Ins", "F6", "Shift+F6"})
+        for (const char* keys : {"F6", "Shift+F6"})
             QTest::newRow(keys) << QKeySequence(keys);
     }
 
-    void editKeysChangeNothingInACell()
+    void paneKeysChangeNothingInACell()
     {
         QFETCH(QKeySequence, keys);
         QTest::keyClicks(S().Cell(4, 4), "5");
@@ -428,24 +447,28 @@ private slots:
     }
 
     // 8 stands at (2, 2); typed again at (row, col) it is refused. The reason shows in the message
-    // pane until the next key, whatever that key.
+    // pane until the next key, whatever that key, even one that the frame takes for a command, or
+    // until the next text that an input method commits.
     void refusalReasonShowsUntilNextKey_data()
     {
         QTest::addColumn<int>("row");
         QTest::addColumn<int>("col");
-        QTest::addColumn<int>("nextKey");
+        QTest::addColumn<QKeySequence>("nextKey"); // none for committed text
         QTest::addColumn<QString>("reason");
-        QTest::newRow("row, then a digit") << 2 << 6 << int(Qt::Key_3) << "8 refusé : déjà dans la ligne";
+        QTest::newRow("row, then a digit") << 2 << 6 << QKeySequence("3") << "8 refusé : déjà dans la ligne";
         QTest::newRow("column, then an arrow")
-            << 7 << 2 << int(Qt::Key_Up) << "8 refusé : déjà dans la colonne (ligne 3)";
-        QTest::newRow("box, then Tab") << 0 << 0 << int(Qt::Key_Tab) << "8 refusé : déjà dans le carré";
+            << 7 << 2 << QKeySequence("Up") << "8 refusé : déjà dans la colonne (ligne 3)";
+        QTest::newRow("box, then Tab") << 0 << 0 << QKeySequence("Tab") << "8 refusé : déjà dans le carré";
+        QTest::newRow("row, then F6") << 2 << 6 << QKeySequence("F6") << "8 refusé : déjà dans la ligne";
+        QTest::newRow("row, then Shift+F6") << 2 << 6 << QKeySequence("Shift+F6") << "8 refusé : déjà dans la ligne";
+        QTest::newRow("row, then a committed digit") << 2 << 6 << QKeySequence() << "8 refusé : déjà dans la ligne";
     }
 
     void refusalReasonShowsUntilNextKey()
     {
         QFETCH(int, row);
         QFETCH(int, col);
-        QFETCH(int, nextKey);
+        QFETCH(QKeySequence, nextKey);
         QFETCH(QString, reason);
         QStatusBar* status = S().Window()->statusBar();
         QTest::keyClick(S().Cell(2, 2), Qt::Key_8);
@@ -454,7 +477,18 @@ private slots:
         QCOMPARE(status->currentMessage(), reason);
         QVERIFY(out.Bytes().startsWith("valeur trouv\xE9"
                                        "e dans "));
-        QTest::keyClick(S().Cell(row, col), Qt::Key(nextKey));
+        if (nextKey.isEmpty()) {
+            QInputMethodEvent commit;
+            commit.setCommitString("3");
+            QApplication::sendEvent(S().Cell(row, col), &commit);
+        } else {
+            // The key's press alone, its modifiers held since before the refused digit, as a French
+            // keyboard types digits with Shift.
+            const QKeyCombination key = nextKey[0];
+            const QString text = key.key() < Qt::Key_Escape ? QString(QChar(key.key())) : QString();
+            QKeyEvent press(QEvent::KeyPress, key.key(), key.keyboardModifiers(), text);
+            QApplication::sendEvent(S().Cell(row, col), &press);
+        }
         QCOMPARE(status->currentMessage(), QString("Prêt"));
     }
 
@@ -476,6 +510,15 @@ private slots:
         status->showMessage(prompt);
         QCOMPARE(status->currentMessage(), prompt);
         QCOMPARE(status->toolTip(), cut ? prompt : QString());
+        QCOMPARE(DrawsShortened(status), cut);
+    }
+
+    void promptThatFitsAgainLosesItsToolTip()
+    {
+        QStatusBar* status = S().Window()->statusBar();
+        const QString prompt("Affiche des informations concernant le programme, le numéro de version et le copyright");
+        status->showMessage(prompt);
+        QCOMPARE(status->toolTip(), prompt);
         S().Window()->resize(S().Window()->width() * 3, S().Window()->height());
         QTRY_COMPARE(status->toolTip(), QString());
     }

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "appsession.h"
 #include "filedialog.h"
 #include "framewnd.h"
@@ -42,7 +44,43 @@ QByteArray WithoutTestWarnings(const QByteArray& output)
 
 // doc.txt has a 7 in the last cell; other.txt, the recent file and the one File > Open picks, a 9.
 const QByteArray kDocGrid = GridFileBytesOf(QByteArray(80, ' ') + "7");
+
+// One row: a grid typed into, an action that would throw it away, the answer to the question; and
+// what must come of it.
+struct Case
+{
+    // The situation.
+    QString document; // the document the program starts with: "doc.txt", or empty for an untitled grid
+    QString keys;     // typed into the empty cell (0, 8)
+    QString action;   // new, recent, open, open itself, save, save as, quit, close, session
+    QString askedFor; // the title the question names; empty where no question may come
+    QString answer;   // discard, save, "save, dialog cancelled", "save, fails", cancel
+    // The outcome.
+    QString caption;    // the caption's document part afterwards; empty when the window is closed
+    BYTE typedCell = 0; // the digits in the cells (0, 8) and (8, 8) afterwards
+    BYTE lastCell = 0;
+    QByteArray printed;
+    QString savedIn; // the file that now holds the typed grid; "6" in its cell (0, 8), savedLast in (8, 8)
+    BYTE savedLast = 0;
+    int failureReports = 0;
+    bool sessionEnds = true;
+
+    Case& In(const char* name) { return document = name, *this; }
+    Case& Typing(const char* typed) { return keys = typed, *this; }
+    Case& Then(const char* name) { return action = name, *this; }
+    Case& Asked(const char* title, const char* given) { return askedFor = title, answer = given, *this; }
+    Case& Caption(const char* shown) { return caption = shown, *this; }
+    Case& Shows(BYTE typed, BYTE last) { return typedCell = typed, lastCell = last, *this; }
+    Case& Prints(const char* line) { return printed = line, *this; }
+    Case& SavesIn(const char* file, BYTE last) { return savedIn = file, savedLast = last, *this; }
+    Case& ReportsFailure() { return failureReports = 1, *this; }
+    Case& KeepsSession() { return sessionEnds = false, *this; }
+};
+
+constexpr char kRead[] = "Number of items read = 180\n";
 } // namespace
+
+Q_DECLARE_METATYPE(Case)
 
 // Typing into the grid, then an action that would throw the grid away: the question comes only for
 // a changed grid, and its answer decides the grid, the caption, the files and standard output.
@@ -57,73 +95,81 @@ private:
     AppSession& S() { return *m_session; }
     QString Path(const QString& name) const { return m_dir->filePath(name); }
 
-    // The action; whether the document is doc.txt; the keys typed into the empty cell (0, 8); the
-    // answer, empty when no question may come; whether the action goes on; the document's title in
-    // the caption afterwards, while the window is open; the file that holds the typed grid then.
-    static void Row(const char* name, const char* action, bool titled, const char* keys, const char* answer,
-                    bool proceeds, const char* title, const char* saved)
-    {
-        QTest::newRow(name) << QString(action) << QString(keys) << QString(answer) << QString(title) << QString(saved)
-                            << titled << proceeds;
-    }
+    static void Add(const char* name, const Case& row) { QTest::newRow(name) << row; }
 
 private slots:
     void cleanup()
     {
         m_session.reset();
-        AfxSetFileDialogHook({});
+        SetFileDialogHook({});
         m_dir.reset();
     }
 
     void changedGridIsNeverDiscardedUnasked_data()
     {
-        for (const char* column : {"action", "keys", "answer", "title", "saved"})
-            QTest::addColumn<QString>(column);
-        QTest::addColumn<bool>("titled");
-        QTest::addColumn<bool>("proceeds");
+        QTest::addColumn<Case>("row");
+        const Case doc = Case().In("doc.txt");
+        const Case untitled;
+        // clang-format off
         // Nothing changed, nothing asked: every action goes on as it always did.
-        Row("new, untouched", "new", false, "", "", true, "Sans titre", "");
-        Row("new, letter erased", "new", true, "x", "", true, "Sans titre", "");
-        Row("new, refused digit", "new", true, "7", "", true, "Sans titre", "");
-        Row("recent, untouched", "recent", true, "", "", true, "other.txt", "");
-        Row("open, untouched", "open", true, "", "", true, "doc.txt", "");
-        Row("quit, untouched", "quit", false, "", "", true, "", "");
-        Row("close, untouched", "close", true, "", "", true, "", "");
-        Row("session end, untouched", "session", true, "", "", true, "doc.txt", "");
+        Add("new, untouched",          Case(untitled).Then("new").Caption("Sans titre"));
+        Add("new, letter erased",      Case(doc).Typing("x").Then("new").Caption("Sans titre"));
+        Add("new, refused digit",      Case(doc).Typing("7").Then("new").Caption("Sans titre"));
+        Add("recent, untouched",       Case(doc).Then("recent").Caption("other.txt").Shows(0, 9));
+        Add("open, untouched",         Case(doc).Then("open").Caption("doc.txt").Shows(0, 9).Prints(kRead));
+        Add("quit, untouched",         Case(untitled).Then("quit"));
+        Add("close, untouched",        Case(doc).Then("close").Shows(0, 7));
+        Add("session end, untouched",  Case(doc).Then("session").Caption("doc.txt").Shows(0, 7));
         // Saving makes the grid unchanged.
-        Row("save", "save", true, "6", "", true, "doc.txt", "saved.txt");
-        Row("save as", "save as", false, "6", "", true, "saved.txt", "saved.txt");
+        Add("save",                    Case(doc).Typing("6").Then("save").Caption("doc.txt").Shows(6, 7)
+                                           .Prints("Wrote 180 items\n").SavesIn("saved.txt", 7));
+        Add("save as",                 Case(untitled).Typing("6").Then("save as").Caption("saved.txt").Shows(6, 0)
+                                           .SavesIn("saved.txt", 0));
         // A changed grid: each answer.
-        Row("new, don't save", "new", true, "6", "discard", true, "Sans titre", "");
-        Row("new, save to the document", "new", true, "6", "save", true, "Sans titre", "doc.txt");
-        Row("new, save untitled", "new", false, "6", "save", true, "Sans titre", "saved.txt");
-        Row("new, save dialog cancelled", "new", false, "6", "save, dialog cancelled", false, "Sans titre*", "");
-        Row("new, save fails", "new", false, "6", "save, fails", false, "Sans titre*", "");
-        Row("new, cancel", "new", true, "6", "cancel", false, "doc.txt*", "");
-        Row("recent, cancel", "recent", true, "6", "cancel", false, "doc.txt*", "");
-        Row("recent, don't save", "recent", true, "6", "discard", true, "other.txt", "");
-        Row("recent, save untitled", "recent", false, "6", "save", true, "other.txt", "saved.txt");
-        Row("open, cancel", "open", true, "6", "cancel", false, "doc.txt*", "");
-        Row("open, don't save", "open", true, "6", "discard", true, "doc.txt", "");
-        Row("open, save", "open", true, "6", "save", true, "doc.txt", "doc.txt");
-        Row("open itself, save", "open itself", true, "6", "save", true, "doc.txt", "doc.txt");
-        Row("quit, cancel", "quit", false, "6", "cancel", false, "Sans titre*", "");
-        Row("quit, save", "quit", true, "6", "save", true, "", "doc.txt");
-        Row("close, don't save", "close", true, "6", "discard", true, "", "");
-        Row("close, cancel", "close", true, "6", "cancel", false, "doc.txt*", "");
-        Row("session end, cancel", "session", true, "6", "cancel", false, "doc.txt*", "");
-        Row("session end, don't save", "session", true, "6", "discard", true, "doc.txt", "");
+        Add("new, don't save",         Case(doc).Typing("6").Then("new").Asked("doc.txt", "discard")
+                                           .Caption("Sans titre"));
+        Add("new, save to the document", Case(doc).Typing("6").Then("new").Asked("doc.txt", "save")
+                                           .Caption("Sans titre").SavesIn("doc.txt", 7));
+        Add("new, save untitled",      Case(untitled).Typing("6").Then("new").Asked("Sans titre", "save")
+                                           .Caption("Sans titre").SavesIn("saved.txt", 0));
+        Add("new, save dialog cancelled", Case(untitled).Typing("6").Then("new")
+                                           .Asked("Sans titre", "save, dialog cancelled").Caption("Sans titre*").Shows(6, 0));
+        Add("new, save fails",         Case(untitled).Typing("6").Then("new").Asked("Sans titre", "save, fails")
+                                           .Caption("Sans titre*").Shows(6, 0).ReportsFailure());
+        Add("new, cancel",             Case(doc).Typing("6").Then("new").Asked("doc.txt", "cancel")
+                                           .Caption("doc.txt*").Shows(6, 7));
+        Add("recent, cancel",          Case(doc).Typing("6").Then("recent").Asked("doc.txt", "cancel")
+                                           .Caption("doc.txt*").Shows(6, 7));
+        Add("recent, don't save",      Case(doc).Typing("6").Then("recent").Asked("doc.txt", "discard")
+                                           .Caption("other.txt").Shows(0, 9));
+        Add("recent, save untitled",   Case(untitled).Typing("6").Then("recent").Asked("Sans titre", "save")
+                                           .Caption("other.txt").Shows(0, 9).SavesIn("saved.txt", 0));
+        Add("open, cancel",            Case(doc).Typing("6").Then("open").Asked("doc.txt", "cancel")
+                                           .Caption("doc.txt*").Shows(6, 7).Prints(kRead));
+        Add("open, don't save",        Case(doc).Typing("6").Then("open").Asked("doc.txt", "discard")
+                                           .Caption("doc.txt").Shows(0, 9).Prints(kRead));
+        Add("open, save",              Case(doc).Typing("6").Then("open").Asked("doc.txt", "save")
+                                           .Caption("doc.txt").Shows(0, 9).Prints(kRead).SavesIn("doc.txt", 7));
+        // The file opened is the one the grid was just saved into: the grid stays.
+        Add("open itself, save",       Case(doc).Typing("6").Then("open itself").Asked("doc.txt", "save")
+                                           .Caption("doc.txt").Shows(6, 7).Prints(kRead).SavesIn("doc.txt", 7));
+        Add("quit, cancel",            Case(untitled).Typing("6").Then("quit").Asked("Sans titre", "cancel")
+                                           .Caption("Sans titre*").Shows(6, 0));
+        Add("quit, save",              Case(doc).Typing("6").Then("quit").Asked("doc.txt", "save")
+                                           .Shows(6, 7).SavesIn("doc.txt", 7));
+        Add("close, don't save",       Case(doc).Typing("6").Then("close").Asked("doc.txt", "discard").Shows(6, 7));
+        Add("close, cancel",           Case(doc).Typing("6").Then("close").Asked("doc.txt", "cancel")
+                                           .Caption("doc.txt*").Shows(6, 7));
+        Add("session end, cancel",     Case(doc).Typing("6").Then("session").Asked("doc.txt", "cancel")
+                                           .Caption("doc.txt*").Shows(6, 7).KeepsSession());
+        Add("session end, don't save", Case(doc).Typing("6").Then("session").Asked("doc.txt", "discard")
+                                           .Caption("doc.txt").Shows(6, 7));
+        // clang-format on
     }
 
     void changedGridIsNeverDiscardedUnasked()
     {
-        QFETCH(QString, action);
-        QFETCH(bool, titled);
-        QFETCH(QString, keys);
-        QFETCH(QString, answer);
-        QFETCH(bool, proceeds);
-        QFETCH(QString, title);
-        QFETCH(QString, saved);
+        QFETCH(Case, row);
         m_dir = std::make_unique<QTemporaryDir>();
         for (const auto& [name, bytes] : {std::pair{"doc.txt", kDocGrid}, std::pair{"other.txt", SampleGridFile()}}) {
             QFile file(Path(name));
@@ -134,29 +180,32 @@ private slots:
         QSettings(S().SettingsFolder() + "/Applications locales générées par AppWizard/Le Carrelix.conf",
                   QSettings::IniFormat)
             .setValue("Recent File List/File1", Path("other.txt"));
-        QVERIFY(S().Start(titled ? QStringList{Path("doc.txt")} : QStringList()));
+        QVERIFY(S().Start(row.document.isEmpty() ? QStringList() : QStringList{Path(row.document)}));
         S().Cell(0, 8)->setFocus();
-        for (const QChar c : keys)
+        for (const QChar c : row.keys)
             QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
 
-        AfxSetFileDialogHook([&](QFileDialog& dialog) {
+        // Open picks other.txt or the document itself; Save As and Enregistrer save to saved.txt,
+        // or into a folder, which fails.
+        SetFileDialogHook([&](QFileDialog& dialog) {
             if (dialog.acceptMode() == QFileDialog::AcceptOpen)
-                return Path(action == "open itself" ? "doc.txt" : "other.txt");
-            return answer == "save, dialog cancelled" ? QString()
-                                                      : Path(answer == "save, fails" ? "dossier" : "saved.txt");
+                return Path(row.action == "open itself" ? "doc.txt" : "other.txt");
+            if (row.answer == "save, dialog cancelled")
+                return QString();
+            return Path(row.answer == "save, fails" ? "dossier" : "saved.txt");
         });
-        QStringList questions;
+        QStringList askedFor;
         QStringList buttons;
         int reports = 0;
-        AfxSetMessageBoxDriver([&](QMessageBox& box) {
+        SetMessageBoxDriver([&](QMessageBox& box) {
             if (!box.button(QMessageBox::Save)) { // the report of a failed save
                 ++reports;
                 return;
             }
-            questions << box.text();
+            askedFor << box.text();
             for (QAbstractButton* button : box.buttons())
                 buttons << button->text() + (button == box.defaultButton() ? " (default)" : "");
-            QTimer::singleShot(0, &box, [&box, answer] {
+            QTimer::singleShot(0, &box, [&box, answer = row.answer] {
                 const auto closeAnyway = qScopeGuard([&box] {
                     if (box.isVisible())
                         box.done(0);
@@ -170,50 +219,40 @@ private slots:
         });
 
         const StdoutCapture out;
-        const std::map<QString, UINT> commands{{"recent", ID_FILE_MRU_FILE1 + titled}, // doc.txt comes first
+        const std::map<QString, UINT> commands{{"recent", ID_FILE_MRU_FILE1 + !row.document.isEmpty()}, // doc.txt first
                                                {"open", ID_FILE_OPEN},
                                                {"open itself", ID_FILE_OPEN},
                                                {"save", ID_FILE_SAVE},
                                                {"save as", ID_FILE_SAVE_AS},
                                                {"quit", ID_APP_EXIT}};
-        BOOL agreed = TRUE;
-        if (action == "new")
+        BOOL sessionEnds = TRUE;
+        if (row.action == "new")
             QTest::keySequence(QApplication::focusWidget(), QKeySequence("Ctrl+N"));
-        else if (action == "close")
+        else if (row.action == "close")
             S().Window()->close();
-        else if (action == "session")
-            agreed = S().Frame()->OnQueryEndSession();
+        else if (row.action == "session")
+            sessionEnds = S().Frame()->OnQueryEndSession();
         else
-            S().Frame()->ExecuteCommand(commands.at(action));
-        const std::map<QString, QByteArray> printed{{"open", "Number of items read = 180\n"},
-                                                    {"open itself", "Number of items read = 180\n"},
-                                                    {"save", "Wrote 180 items\n"}};
-        QCOMPARE(WithoutTestWarnings(out.Bytes()), printed.count(action) ? printed.at(action) : QByteArray());
+            S().Frame()->ExecuteCommand(commands.at(row.action));
 
-        QCOMPARE(questions, answer.isEmpty() ? QStringList()
-                                             : QStringList{QString("Voulez-vous enregistrer les modifications "
-                                                                   "apportées à « %1 » ?")
-                                                               .arg(titled ? "doc.txt" : "Sans titre")});
-        if (!answer.isEmpty()) {
-            buttons.sort();
-            QCOMPARE(buttons, QStringList({"Annuler", "Enregistrer (default)", "Ne pas enregistrer"}));
-        }
-        QCOMPARE(reports, answer == "save, fails" ? 1 : 0);
-        QCOMPARE(bool(agreed), action != "session" || proceeds);
-        QCOMPARE(S().Window()->isVisible(), !title.isEmpty());
-        if (!title.isEmpty())
-            QCOMPARE(S().Caption(), title + " - Le Carrelix");
-
-        const bool replaced = proceeds && (action == "new" || action == "recent" || action == "open");
-        const BYTE typed = keys == "6" && !replaced ? 6 : 0;
-        const BYTE last = replaced ? (action == "new" ? 0 : 9) : (titled ? 7 : 0);
-        QCOMPARE(S().View()->m_grid[0][8], typed);
-        QCOMPARE(S().Cell(0, 8)->text(), typed ? "6" : QString());
-        QCOMPARE(S().View()->m_grid[8][8], last);
-        QCOMPARE(S().Cell(8, 8)->text(), last ? QString::number(last) : QString());
-        const QByteArray typedGrid = GridFileBytesOf("        6" + QByteArray(71, ' ') + (titled ? "7" : " "));
-        QCOMPARE(ReadAll(Path("doc.txt")), saved == "doc.txt" ? typedGrid : kDocGrid);
-        QCOMPARE(ReadAll(Path("saved.txt")), saved == "saved.txt" ? typedGrid : QByteArray());
+        QCOMPARE(WithoutTestWarnings(out.Bytes()), row.printed);
+        const QString question("Voulez-vous enregistrer les modifications apportées à « %1 » ?");
+        QCOMPARE(askedFor, row.askedFor.isEmpty() ? QStringList() : QStringList{question.arg(row.askedFor)});
+        buttons.sort();
+        QCOMPARE(buttons, row.askedFor.isEmpty()
+                              ? QStringList()
+                              : QStringList({"Annuler", "Enregistrer (default)", "Ne pas enregistrer"}));
+        QCOMPARE(reports, row.failureReports);
+        QCOMPARE(bool(sessionEnds), row.sessionEnds);
+        QCOMPARE(S().Window()->isVisible() ? S().Caption() : QString(),
+                 row.caption.isEmpty() ? QString() : row.caption + " - Le Carrelix");
+        QCOMPARE(S().View()->m_grid[0][8], row.typedCell);
+        QCOMPARE(S().Cell(0, 8)->text(), row.typedCell ? QString::number(row.typedCell) : QString());
+        QCOMPARE(S().View()->m_grid[8][8], row.lastCell);
+        QCOMPARE(S().Cell(8, 8)->text(), row.lastCell ? QString::number(row.lastCell) : QString());
+        const QByteArray savedGrid = GridFileBytesOf("        6" + QByteArray(71, ' ') + char('0' + row.savedLast));
+        QCOMPARE(ReadAll(Path("doc.txt")), row.savedIn == "doc.txt" ? savedGrid : kDocGrid);
+        QCOMPARE(ReadAll(Path("saved.txt")), row.savedIn == "saved.txt" ? savedGrid : QByteArray());
     }
 };
 

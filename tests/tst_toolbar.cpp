@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "appsession.h"
 #include "controlbar.h"
 #include "framewnd.h"
@@ -6,6 +8,7 @@
 #include "toolbar.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMouseEvent>
@@ -307,10 +310,11 @@ private slots:
             }
             return static_cast<QToolButton*>(nullptr);
         };
-        QVERIFY(seen(ID_FILE_NEW) && seen(ID_EDIT_CUT));
+        QGuiApplication::clipboard()->clear();
+        QVERIFY(seen(ID_FILE_NEW) && seen(ID_EDIT_PASTE));
         QVERIFY(seen(ID_FILE_NEW)->isEnabled());
-        QVERIFY(!seen(ID_EDIT_CUT)->isEnabled());
-        QCOMPARE(seen(ID_EDIT_CUT)->toolTip(), QString("Couper"));
+        QVERIFY(!seen(ID_EDIT_PASTE)->isEnabled());
+        QCOMPARE(seen(ID_EDIT_PASTE)->toolTip(), QString("Coller"));
         QVERIFY(!seen(ID_FILE_NEW)->icon().isNull());
 
         // Its prompt reaches the frame's status bar, although the floating bar is a window of its own.

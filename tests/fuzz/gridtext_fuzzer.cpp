@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzz target for reading the grid text file: ReadGridBlock gets the input as a file's bytes, in
 // pieces of several sizes, and every invariant of the result is checked; a broken one aborts.
 // The whole input is the file, so that real grid files serve as seeds; the piece sizes come from

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Replays files through the fuzz target without libFuzzer, so that the normal test suite checks
 // the seed corpus with any compiler. Usage: gridtext_replay FILE_OR_DIRECTORY...
 // An invariant failure aborts; otherwise the last line is "N passed, M failed".

@@ -1,4 +1,0 @@
-#pragma once
-
-// What carrelix --help prints.
-extern const char commandLineHelp[];

@@ -1,0 +1,186 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "editioncommands.h"
+
+#include "cmdui.h"
+#include "framewnd.h"
+#include "gridaccessibility.h"
+#include "gridprinter.h"
+#include "gridstepcommand.h"
+#include "messagebeep.h"
+#include "messagebox.h"
+#include "ninegriddoc.h"
+#include "ninegridview.h"
+#include "printdialog.h"
+#include "stdcommands.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScopedValueRollback>
+
+namespace {
+QString ConflictNotice(const GridConflict& conflict)
+{
+    static const char* const units[] = {"la ligne", "la colonne", "le carré"};
+    return QStringLiteral("Grille refusée : deux %1 dans %2 %3")
+        .arg(conflict.digit)
+        .arg(QString::fromUtf8(units[conflict.unit]))
+        .arg(conflict.index + 1);
+}
+} // namespace
+
+const AFX_MSGMAP* EditionCommands::GetMessageMap() const
+{
+    return GetThisMessageMap();
+}
+
+const AFX_MSGMAP* EditionCommands::GetThisMessageMap()
+{
+    static const AFX_MSGMAP map{&CCmdTarget::GetThisMessageMap,
+                                {
+                                    MapCommand(ID_EDIT_UNDO, &EditionCommands::OnEditUndo),
+                                    MapCommand(ID_EDIT_REDO, &EditionCommands::OnEditRedo),
+                                    MapCommand(ID_EDIT_CUT, &EditionCommands::OnEditCut),
+                                    MapCommand(ID_EDIT_COPY, &EditionCommands::OnEditCopy),
+                                    MapCommand(ID_EDIT_PASTE, &EditionCommands::OnEditPaste),
+                                    MapCommand(ID_FILE_PRINT, &EditionCommands::OnFilePrint),
+                                    MapUpdateCommandUI(ID_EDIT_UNDO, &EditionCommands::OnUpdateEditUndo),
+                                    MapUpdateCommandUI(ID_EDIT_REDO, &EditionCommands::OnUpdateEditRedo),
+                                    MapUpdateCommandUI(ID_EDIT_PASTE, &EditionCommands::OnUpdateEditPaste),
+                                }};
+    return &map;
+}
+
+// The Paste button follows the clipboard, which other programs change too.
+EditionCommands::EditionCommands(CNinegridView& view, GridAccessibility& notices) : m_view(view), m_notices(notices)
+{
+    QObject::connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, view.GetSafeHwnd(), [&view] {
+        if (CFrameWnd* frame = view.GetParentFrame())
+            frame->UpdateControlBars();
+    });
+}
+
+QUndoStack* EditionCommands::History() const
+{
+    auto* document = dynamic_cast<CNinegridDoc*>(m_view.GetDocument());
+    return document ? &document->GetHistory() : nullptr;
+}
+
+void EditionCommands::RecordStep(const GridStep& step)
+{
+    if (QUndoStack* history = History(); history && !m_bReplaying)
+        history->push(new GridStepCommand(m_view, step));
+}
+
+void EditionCommands::ClearHistory()
+{
+    if (QUndoStack* history = History())
+        history->clear();
+}
+
+void EditionCommands::OnEditUndo()
+{
+    const QScopedValueRollback<bool> replaying(m_bReplaying, true);
+    if (QUndoStack* history = History())
+        history->undo();
+}
+
+void EditionCommands::OnEditRedo()
+{
+    const QScopedValueRollback<bool> replaying(m_bReplaying, true);
+    if (QUndoStack* history = History())
+        history->redo();
+}
+
+void EditionCommands::OnUpdateEditUndo(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(History() && History()->canUndo());
+}
+
+void EditionCommands::OnUpdateEditRedo(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(History() && History()->canRedo());
+}
+
+void EditionCommands::OnEditCut()
+{
+    OnEditCopy();
+    PutGrid(GridCells{});
+}
+
+void EditionCommands::OnEditCopy()
+{
+    QGuiApplication::clipboard()->setText(GridLine(m_view.m_grid));
+}
+
+// A single digit is typed into the focused cell as its key would be; a grid replaces the grid, unless
+// it breaks the rules.
+void EditionCommands::OnEditPaste()
+{
+    m_notices.EndNotice();
+    const PastedText pasted = ReadPastedText(QGuiApplication::clipboard()->text());
+    switch (pasted.kind) {
+    case PastedText::Digit:
+        TypeDigit(pasted.digit);
+        break;
+    case PastedText::Grid:
+        if (const std::optional<GridConflict> conflict = FirstConflict(pasted.cells)) {
+            MessageBeep(MB_OK);
+            m_notices.Tell(ConflictNotice(*conflict));
+        } else {
+            PutGrid(pasted.cells);
+        }
+        break;
+    case PastedText::NoGrid:
+        m_notices.Tell(QStringLiteral("Le presse-papiers ne contient pas de grille"));
+        break;
+    }
+}
+
+void EditionCommands::OnUpdateEditPaste(CCmdUI* pCmdUI)
+{
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    pCmdUI->Enable(data && data->hasText());
+}
+
+void EditionCommands::OnFilePrint()
+{
+    const QString title = m_view.GetDocument() ? m_view.GetDocument()->GetTitle() : QString();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(title);
+    QPrintDialog dialog(&printer, m_view.GetSafeHwnd()->window());
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    if (!RunPrintDialog(dialog))
+        return;
+    if (!PrintGrid(printer, title, m_view.m_grid)) {
+        const QString target = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
+        AfxMessageBox(QStringLiteral("Impossible d'imprimer la grille sur « %1 ».").arg(target));
+    }
+}
+
+void EditionCommands::PutGrid(const GridCells& cells)
+{
+    std::vector<CellValue> values;
+    for (int row = 0; row < kGridSize; ++row) {
+        for (int col = 0; col < kGridSize; ++col)
+            values.push_back({row, col, cells[static_cast<std::size_t>(row * kGridSize + col)]});
+    }
+    m_view.PutCells(values);
+}
+
+// The digit goes where a key would put it, in place of the selection or at the caret, so that the
+// rules, the beep, standard output and the focus are the key's.
+void EditionCommands::TypeDigit(int digit)
+{
+    CWnd* focus = CWnd::GetFocus();
+    int row = kGridSize;
+    int col = kGridSize;
+    if (focus)
+        m_view.FindCell(static_cast<UINT>(focus->GetDlgCtrlID()), row, col);
+    if (auto* cell = row < kGridSize ? qobject_cast<QLineEdit*>(focus->GetSafeHwnd()) : nullptr)
+        cell->insert(QString::number(digit));
+}

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "clipboardtext.h"
+#include "cmdtarget.h"
+#include "gridstep.h"
+
+class CNinegridView;
+class GridAccessibility;
+class QUndoStack;
+
+// The Edition menu's commands on the grid (Annuler, Rétablir, Couper, Copier, Coller) and Print.
+// The view asks it for the commands that its own map does not name, before the document. Annuler
+// walks back the document's history: one step for each change of the grid that the view reports.
+class EditionCommands : public CCmdTarget
+{
+public:
+    // notices tells what a paste found, as it tells the reason of a refused digit.
+    EditionCommands(CNinegridView& view, GridAccessibility& notices);
+
+    // A change that the view has made to the grid: one step for Annuler.
+    void RecordStep(const GridStep& step);
+    // A new grid is in place (New, Open): nothing before it can be taken back.
+    void ClearHistory();
+
+protected:
+    void OnEditUndo();
+    void OnEditRedo();
+    void OnEditCut();
+    void OnEditCopy();
+    void OnEditPaste();
+    void OnFilePrint();
+    void OnUpdateEditUndo(CCmdUI* pCmdUI);
+    void OnUpdateEditRedo(CCmdUI* pCmdUI);
+    void OnUpdateEditPaste(CCmdUI* pCmdUI);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    QUndoStack* History() const;
+    void PutGrid(const GridCells& cells);
+    void TypeDigit(int digit);
+
+    CNinegridView& m_view;
+    GridAccessibility& m_notices;
+    bool m_bReplaying = false; // Annuler or Rétablir puts the cells back: no new step
+};
