@@ -7,16 +7,15 @@
 #include "version.h"
 
 namespace {
-const char kHelp[] =
-    "Utilisation : " CARRELIX_COMMAND " [OPTION...] [[--] FICHIER]\n"
-    "Ouvre la fenêtre du " CARRELIX_NAME ", une grille de Sudoku à remplir au clavier.\n"
-    "\n"
-    "  FICHIER      une grille enregistrée à ouvrir au démarrage\n"
-    "  -h, --help   affiche cette aide et quitte\n"
-    "  --version    affiche la version et quitte\n"
-    "  --           ce qui suit est un nom de fichier, même s'il commence par « - »\n"
-    "\n"
-    "Les options standard de Qt sont aussi acceptées : -platform, -style, -display, -geometry...\n";
+const char kHelp[] = "Utilisation : " CARRELIX_COMMAND " [OPTION...] [[--] FICHIER]\n"
+                     "Ouvre la fenêtre du " CARRELIX_NAME ", une grille de Sudoku à remplir au clavier.\n"
+                     "\n"
+                     "  FICHIER      une grille enregistrée à ouvrir au démarrage\n"
+                     "  -h, --help   affiche cette aide et quitte\n"
+                     "  --version    affiche la version et quitte\n"
+                     "  --           ce qui suit est un nom de fichier, même s'il commence par « - »\n"
+                     "\n"
+                     "Les options standard de Qt sont aussi acceptées : -platform, -style, -display, -geometry...\n";
 } // namespace
 
 CommandLineAnswers CarrelixCommandLineAnswers()
@@ -32,6 +31,6 @@ CommandLineAnswers CarrelixCommandLineAnswers()
             .arg(v[3])
             .arg(QString::fromUtf8(versionInfo.fileDescription)),
         QStringLiteral(CARRELIX_COMMAND ": option inconnue « %1 » ; « " CARRELIX_COMMAND
-                       " --help » en donne la liste\n"),
+                                        " --help » en donne la liste\n"),
     };
 }
