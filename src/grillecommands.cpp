@@ -3,6 +3,7 @@
 #include "grillecommands.h"
 
 #include "cmdui.h"
+#include "framewnd.h"
 #include "gridaccessibility.h"
 #include "gridhint.h"
 #include "ninegriddoc.h"
@@ -207,13 +208,16 @@ void GrilleCommands::OnUpdateFreezeGivens(CCmdUI* pCmdUI)
     pCmdUI->SetCheck(m_givens.AreFixed());
 }
 
-// The busy pointer is the application's: the window goes on, the grid waits.
+// The busy pointer is the application's: the window goes on, the grid waits, and so do the toolbar's
+// buttons that would change it.
 void GrilleCommands::ShowBusy(bool busy)
 {
     if (busy == m_bBusy)
         return;
     m_bBusy = busy;
     m_view.EnableWindow(!busy);
+    if (CFrameWnd* frame = m_view.GetParentFrame())
+        frame->UpdateControlBars();
     if (busy) {
         QGuiApplication::setOverrideCursor(QCursor(Qt::BusyCursor));
     } else {

@@ -17,6 +17,7 @@
 #include <QMainWindow>
 #include <QStatusBar>
 #include <QTest>
+#include <QToolBar>
 
 namespace {
 // Grids row by row, "." for an empty cell.
@@ -281,8 +282,11 @@ private slots:
         QCOMPARE(Grid(), kEmpty);
         QVERIFY(!S().View()->IsWindowEnabled());
         QVERIFY(QGuiApplication::overrideCursor() && QGuiApplication::overrideCursor()->shape() == Qt::BusyCursor);
-        QVERIFY(!Enabled(command) && !Enabled(ID_GRID_HINT) && !Enabled(ID_EDIT_PASTE));
+        const QAction* paste =
+            S().Window()->findChild<QToolBar*>()->findChild<QAction*>(QString::number(ID_EDIT_PASTE));
+        QVERIFY(!Enabled(command) && !Enabled(ID_GRID_HINT) && !paste->isEnabled());
         QTRY_VERIFY_WITH_TIMEOUT(S().View()->IsWindowEnabled(), 30000);
+        QVERIFY(paste->isEnabled());
         QVERIFY(!QGuiApplication::overrideCursor());
         QCOMPARE(CountSolutions(S().View()->m_grid), 1);
         QCOMPARE(Pane(), QString("Une solution"));
