@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Checks what a screen reader learns from the grid, through AT-SPI as a screen reader gets it:
-the cells' names and texts, the focus events, the refusal of a digit and the menu items' names.
+the cells' names and texts, the focus events, the refusal of a digit, the menu items' names and
+the status bar's pane of the grid's state.
 Starts the program under the X server named by DISPLAY, on the session bus this runs on, and types
 into it with xdotool.
 
@@ -113,7 +114,7 @@ def main():
             for node in nodes:
                 print(f"  node {node.getRoleName()} [{node.name}]", flush=True)
 
-        grids = [n for n in nodes if n.name == "Grille"]
+        grids = [n for n in nodes if n.name == "Grille" and n.getRole() != pyatspi.ROLE_MENU_ITEM]  # not the menu
         if len(grids) != 1:
             fail(f"{len(grids)} objects named Grille")
         cells = [n for n in descendants(grids[0]) if n.getRole() == pyatspi.ROLE_TEXT]
@@ -121,6 +122,9 @@ def main():
                     for r in range(1, 10) for c in range(1, 10)]
         if sorted(c.name for c in cells) != sorted(expected):
             fail(f"the cells are named {[c.name for c in cells][:12]}...")
+
+        if not any(n.getRole() == pyatspi.ROLE_LABEL and n.name == "Plusieurs solutions" for n in nodes):
+            fail("no pane of the grid's state reads 'Plusieurs solutions'")
 
         items = [n for n in nodes if n.getRole() == pyatspi.ROLE_MENU_ITEM]
         names = {n.name for n in items}

@@ -30,6 +30,16 @@ QFont TemplateFont(const DialogTemplate& dialogTemplate)
         font.setPointSize(dialogTemplate.pointSize);
     return font;
 }
+
+// What a control's style says of its state: Tab reaches only tab stops, though a click still gives
+// the focus to any control that takes it; a read-only edit takes no typing.
+void ApplyStyle(QWidget* widget, DWORD style)
+{
+    if (widget->focusPolicy() != Qt::NoFocus)
+        widget->setFocusPolicy((style & WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget))
+        edit->setReadOnly(style & ES_READONLY);
+}
 } // namespace
 
 DialogSurface::DialogSurface(const DialogTemplate& dialogTemplate, CCmdTarget* pOwner, QWidget* parent)
@@ -76,9 +86,7 @@ void DialogSurface::AddControl(const DialogItemTemplate& item, const DialogUnits
     widget->setGeometry(units.ToPixels(item.x, item.y, item.cx, item.cy));
     if (const auto* label = qobject_cast<QLabel*>(widget); label && !label->pixmap().isNull())
         widget->resize(label->pixmap().deviceIndependentSize().toSize()); // an icon static takes the icon's size
-    // Tab reaches only tab stops; a click still gives the focus to any control that takes it.
-    if (!(item.style & WS_TABSTOP) && widget->focusPolicy() != Qt::NoFocus)
-        widget->setFocusPolicy(Qt::ClickFocus);
+    ApplyStyle(widget, item.style);
     widget->setEnabled(!(item.style & WS_DISABLED));
     widget->setVisible(item.style & WS_VISIBLE);
 
@@ -185,6 +193,27 @@ void DialogSurface::SetItemText(int nID, const QString& text)
         edit->setText(text);
     }
     Notify(nID, EN_CHANGE);
+}
+
+DWORD DialogSurface::ItemStyle(const CWnd* pControl) const
+{
+    for (const Control& control : m_controls) {
+        if (control.wnd.get() == pControl)
+            return control.style;
+    }
+    return 0;
+}
+
+bool DialogSurface::ModifyItemStyle(const CWnd* pControl, DWORD dwRemove, DWORD dwAdd)
+{
+    for (Control& control : m_controls) {
+        if (control.wnd.get() != pControl || !control.wnd->GetSafeHwnd())
+            continue;
+        control.style = (control.style & ~dwRemove) | dwAdd;
+        ApplyStyle(control.wnd->GetSafeHwnd(), control.style);
+        return true;
+    }
+    return false;
 }
 
 void DialogSurface::Notify(int nID, int nCode)

@@ -28,6 +28,9 @@ public:
     CWnd* FirstTabItem() const;
     QString ItemText(int nID) const;
     void SetItemText(int nID, const QString& text);
+    // The control's style as the template gave it or ModifyItemStyle changed it; 0 for no control here.
+    DWORD ItemStyle(const CWnd* pControl) const;
+    bool ModifyItemStyle(const CWnd* pControl, DWORD dwRemove, DWORD dwAdd);
 
 protected:
     bool focusNextPrevChild(bool next) override;

@@ -6,11 +6,12 @@
 
 #include <vector>
 
-// Window and control styles that the program's templates use.
+// Window and control styles that the program's templates and code use.
 constexpr DWORD DS_SETFONT = 0x0040;
 constexpr DWORD DS_FIXEDSYS = 0x0008;
 constexpr DWORD ES_CENTER = 0x0001;
 constexpr DWORD ES_AUTOHSCROLL = 0x0080;
+constexpr DWORD ES_READONLY = 0x0800;
 constexpr DWORD SS_CENTER = 0x0001;
 constexpr DWORD SS_ICON = 0x0003;
 constexpr DWORD SS_TYPEMASK = 0x001F;

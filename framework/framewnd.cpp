@@ -245,6 +245,11 @@ void CFrameWnd::SetMessageText(UINT nID)
     SetMessageText(AfxLoadString(nID));
 }
 
+CWnd* CFrameWnd::GetMessageBar() const
+{
+    return FromHandlePermanent(GetSafeHwnd()->findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly));
+}
+
 // "[*]" is Qt's place for the asterisk of a modified window; one in the document's title is doubled
 // to stand as itself.
 void CFrameWnd::OnUpdateFrameTitle()

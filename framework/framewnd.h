@@ -41,6 +41,8 @@ public:
     // Shows the text (or the string with this ID) in the status bar's message pane, until a prompt replaces it.
     void SetMessageText(const QString& text);
     void SetMessageText(UINT nID);
+    // The frame's status bar, null while it has none.
+    CWnd* GetMessageBar() const;
     // Places the frame's bars and view again to fit the frame's current size.
     void RecalcLayout();
 

@@ -113,15 +113,18 @@ BOOL CStatusBar::SetIndicators(const UINT* lpIDArray, int nIDCount)
     auto* bar = static_cast<QStatusBar*>(GetSafeHwnd());
     for (int i = 0; i < nIDCount; ++i) {
         const UINT id = lpIDArray[i];
-        if (id == ID_SEPARATOR)
-            continue; // the bar's own message area
+        if (id == ID_SEPARATOR) {
+            m_indicators.push_back({id, nullptr}); // the bar's own message area
+            continue;
+        }
         const QString text = AfxLoadString(id);
         if (text.isEmpty())
             return FALSE;
-        auto* label = new QLabel(bar);
+        auto* label = new QLabel(text, bar);
         label->setObjectName(QString::number(id));
         label->setAlignment(Qt::AlignCenter);
-        // The pane keeps its width while its lock is off and shows nothing.
+        // The pane is as wide as its string, whatever it shows: a lock's pane keeps its width while
+        // the lock is off and it shows nothing.
         label->setMinimumWidth(label->fontMetrics().horizontalAdvance(text) +
                                2 * label->fontMetrics().averageCharWidth());
         bar->addPermanentWidget(label);
@@ -132,12 +135,30 @@ BOOL CStatusBar::SetIndicators(const UINT* lpIDArray, int nIDCount)
     return TRUE;
 }
 
+int CStatusBar::CommandToIndex(UINT nIDFind) const
+{
+    for (std::size_t i = 0; i < m_indicators.size(); ++i) {
+        if (m_indicators[i].id == nIDFind)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+BOOL CStatusBar::SetPaneText(int nIndex, const QString& text)
+{
+    if (nIndex < 0 || nIndex >= static_cast<int>(m_indicators.size()) || !m_indicators[nIndex].label)
+        return FALSE;
+    m_indicators[nIndex].label->setText(text);
+    return TRUE;
+}
+
 void CStatusBar::UpdateIndicators()
 {
     for (const Indicator& indicator : m_indicators) {
         const std::optional<LockKey> lock = LockOf(indicator.id);
-        const bool on = !lock || m_pLockKeys->IsOn(*lock);
-        indicator.label->setText(on ? AfxLoadString(indicator.id) : QString());
-        indicator.label->setVisible(!lock || m_pLockKeys->IsKnown(*lock));
+        if (!lock)
+            continue;
+        indicator.label->setText(m_pLockKeys->IsOn(*lock) ? AfxLoadString(indicator.id) : QString());
+        indicator.label->setVisible(m_pLockKeys->IsKnown(*lock));
     }
 }

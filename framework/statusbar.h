@@ -4,14 +4,17 @@
 
 #include "wnd.h"
 
+#include <QString>
+
 #include <memory>
 #include <vector>
 
 class LockKeyState;
 class QLabel;
 
-// The frame's status bar: a message pane, then indicator panes that show their text while their
-// lock (Caps, Num, Scroll) is on, and are hidden while their lock's state is not known.
+// The frame's status bar: a message pane, then indicator panes. A lock's pane (Caps, Num, Scroll)
+// shows its text while the lock is on, and is hidden while the lock's state is not known; any other
+// pane shows its string until the program gives it a text of its own.
 class CStatusBar : public CWnd
 {
 public:
@@ -22,6 +25,10 @@ public:
     // The panes from left to right: ID_SEPARATOR for the message pane, then indicator string IDs.
     // FALSE when an indicator has no string.
     BOOL SetIndicators(const UINT* lpIDArray, int nIDCount);
+    // The index of the pane with this ID, -1 for none.
+    int CommandToIndex(UINT nIDFind) const;
+    // Shows the text in the indicator pane at nIndex; FALSE for no such pane.
+    BOOL SetPaneText(int nIndex, const QString& text);
 
 private:
     void UpdateIndicators();
@@ -29,8 +36,8 @@ private:
     struct Indicator
     {
         UINT id;
-        QLabel* label;
+        QLabel* label; // null for the message pane
     };
-    std::vector<Indicator> m_indicators;
+    std::vector<Indicator> m_indicators; // every pane, from left to right
     std::unique_ptr<LockKeyState> m_pLockKeys;
 };

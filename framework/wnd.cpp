@@ -35,6 +35,12 @@ int ParseDialogInt(const QString& text)
     }
     return static_cast<int>(negative ? -value : value);
 }
+
+// The dialog that holds the control, if it is one.
+DialogSurface* SurfaceOf(const QWidget* control)
+{
+    return control ? dynamic_cast<DialogSurface*>(control->parentWidget()) : nullptr;
+}
 } // namespace
 
 CWnd::~CWnd()
@@ -103,6 +109,31 @@ void CWnd::SetFocus()
 {
     if (m_widget)
         m_widget->setFocus(Qt::OtherFocusReason);
+}
+
+BOOL CWnd::EnableWindow(BOOL bEnable)
+{
+    const BOOL wasDisabled = !IsWindowEnabled();
+    if (m_widget)
+        m_widget->setEnabled(bEnable);
+    return wasDisabled;
+}
+
+BOOL CWnd::IsWindowEnabled() const
+{
+    return m_widget && m_widget->isEnabled();
+}
+
+DWORD CWnd::GetStyle() const
+{
+    const DialogSurface* surface = SurfaceOf(m_widget);
+    return surface ? surface->ItemStyle(this) : 0;
+}
+
+BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd)
+{
+    DialogSurface* surface = SurfaceOf(m_widget);
+    return surface && surface->ModifyItemStyle(this, dwRemove, dwAdd);
 }
 
 CFrameWnd* CWnd::GetParentFrame() const

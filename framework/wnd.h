@@ -32,7 +32,16 @@ public:
     // The window that has the keyboard focus in this application, or null.
     static CWnd* GetFocus();
     void SetFocus();
+    // A disabled window, and every control in it, takes no keys and no clicks. EnableWindow returns
+    // whether the window was disabled before.
+    BOOL EnableWindow(BOOL bEnable = TRUE);
+    BOOL IsWindowEnabled() const;
     int GetDlgCtrlID() const { return m_nID; }
+    // The style of a control of a dialog, as its dialog keeps it: Tab and GetNextDlgTabItem skip a
+    // control without WS_TABSTOP, and an edit with ES_READONLY takes no typing. ModifyStyle removes
+    // dwRemove, then adds dwAdd; FALSE, and GetStyle 0, for a window that is no such control.
+    DWORD GetStyle() const;
+    BOOL ModifyStyle(DWORD dwRemove, DWORD dwAdd);
     CFrameWnd* GetParentFrame() const;
 
     // Dialog items, found by control ID; an ID that names no control is left alone.

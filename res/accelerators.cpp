@@ -32,6 +32,8 @@ const AcceleratorTable mainAccelerators{
         {FVIRTKEY | FCONTROL, 'Y', ID_EDIT_REDO},
         {FVIRTKEY | FCONTROL | FSHIFT, 'Z', ID_EDIT_REDO},
         {FVIRTKEY | FCONTROL, 'P', ID_FILE_PRINT},
+        // A hint.
+        {FVIRTKEY | FCONTROL, 'H', ID_GRID_HINT},
     },
 };
 // clang-format on

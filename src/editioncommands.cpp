@@ -50,6 +50,7 @@ const AFX_MSGMAP* EditionCommands::GetThisMessageMap()
                                     MapCommand(ID_FILE_PRINT, &EditionCommands::OnFilePrint),
                                     MapUpdateCommandUI(ID_EDIT_UNDO, &EditionCommands::OnUpdateEditUndo),
                                     MapUpdateCommandUI(ID_EDIT_REDO, &EditionCommands::OnUpdateEditRedo),
+                                    MapUpdateCommandUI(ID_EDIT_CUT, &EditionCommands::OnUpdateEditCut),
                                     MapUpdateCommandUI(ID_EDIT_PASTE, &EditionCommands::OnUpdateEditPaste),
                                 }};
     return &map;
@@ -98,12 +99,17 @@ void EditionCommands::OnEditRedo()
 
 void EditionCommands::OnUpdateEditUndo(CCmdUI* pCmdUI)
 {
-    pCmdUI->Enable(History() && History()->canUndo());
+    pCmdUI->Enable(m_view.IsWindowEnabled() && History() && History()->canUndo());
 }
 
 void EditionCommands::OnUpdateEditRedo(CCmdUI* pCmdUI)
 {
-    pCmdUI->Enable(History() && History()->canRedo());
+    pCmdUI->Enable(m_view.IsWindowEnabled() && History() && History()->canRedo());
+}
+
+void EditionCommands::OnUpdateEditCut(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_view.IsWindowEnabled());
 }
 
 void EditionCommands::OnEditCut()
@@ -144,7 +150,7 @@ void EditionCommands::OnEditPaste()
 void EditionCommands::OnUpdateEditPaste(CCmdUI* pCmdUI)
 {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    pCmdUI->Enable(data && data->hasText());
+    pCmdUI->Enable(m_view.IsWindowEnabled() && data && data->hasText());
 }
 
 void EditionCommands::OnFilePrint()
@@ -173,7 +179,7 @@ void EditionCommands::PutGrid(const GridCells& cells)
 }
 
 // The digit goes where a key would put it, in place of the selection or at the caret, so that the
-// rules, the beep, standard output and the focus are the key's.
+// rules, the beep, standard output and the focus are the key's; a given's cell takes no key.
 void EditionCommands::TypeDigit(int digit)
 {
     CWnd* focus = CWnd::GetFocus();
@@ -181,6 +187,7 @@ void EditionCommands::TypeDigit(int digit)
     int col = kGridSize;
     if (focus)
         m_view.FindCell(static_cast<UINT>(focus->GetDlgCtrlID()), row, col);
-    if (auto* cell = row < kGridSize ? qobject_cast<QLineEdit*>(focus->GetSafeHwnd()) : nullptr)
+    auto* cell = row < kGridSize ? qobject_cast<QLineEdit*>(focus->GetSafeHwnd()) : nullptr;
+    if (cell && !cell->isReadOnly())
         cell->insert(QString::number(digit));
 }

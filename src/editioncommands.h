@@ -13,6 +13,7 @@ class QUndoStack;
 // The Edition menu's commands on the grid (Annuler, Rétablir, Couper, Copier, Coller) and Print.
 // The view asks it for the commands that its own map does not name, before the document. Annuler
 // walks back the document's history: one step for each change of the grid that the view reports.
+// While the view is disabled (a puzzle being made), the commands that change the grid are too.
 class EditionCommands : public CCmdTarget
 {
 public:
@@ -33,6 +34,7 @@ protected:
     void OnFilePrint();
     void OnUpdateEditUndo(CCmdUI* pCmdUI);
     void OnUpdateEditRedo(CCmdUI* pCmdUI);
+    void OnUpdateEditCut(CCmdUI* pCmdUI);
     void OnUpdateEditPaste(CCmdUI* pCmdUI);
 
     DECLARE_MESSAGE_MAP()

@@ -6,6 +6,8 @@
 #include "cellkeyfilter.h"
 #include "framewnd.h"
 #include "gridsize.h"
+#include "resource.h"
+#include "resources.h"
 #include "stdcommands.h"
 
 #include <QApplication>
@@ -38,9 +40,15 @@ GridAccessibility::GridAccessibility(std::function<QWidget*(int, int)> cellAt, s
     // Qt 6.4's edits give screen readers no text attributes, and Orca then leaves a cell's text out
     // when the cell gets the focus: its description carries the digit, set before the focus event.
     QObject::connect(qApp, &QApplication::focusChanged, form, [form](QWidget*, QWidget* now) {
-        if (auto* cell = qobject_cast<QLineEdit*>(now); cell && cell->parentWidget() == form)
-            cell->setAccessibleDescription(cell->text().isEmpty() ? QStringLiteral("vide")
-                                                                  : QStringLiteral("chiffre %1").arg(cell->text()));
+        auto* cell = qobject_cast<QLineEdit*>(now);
+        if (!cell || cell->parentWidget() != form)
+            return;
+        if (cell->text().isEmpty())
+            cell->setAccessibleDescription(QStringLiteral("vide"));
+        else if (cell->isReadOnly()) // a given
+            cell->setAccessibleDescription(AfxLoadString(IDS_GIVEN_DESCRIPTION).arg(cell->text()));
+        else
+            cell->setAccessibleDescription(QStringLiteral("chiffre %1").arg(cell->text()));
     });
     m_pNotice = new AccessibleNotice(form);
     auto* keys = new CellKeyFilter([this](QWidget* cell, int dRow, int dCol) { MoveFocus(cell, dRow, dCol); },
@@ -71,6 +79,13 @@ void GridAccessibility::Tell(const QString& notice)
 {
     if (CFrameWnd* frame = m_frame())
         frame->SetMessageText(notice);
+    if (m_pNotice)
+        m_pNotice->Announce(notice);
+    m_bNoticeShown = true;
+}
+
+void GridAccessibility::Announce(const QString& notice)
+{
     if (m_pNotice)
         m_pNotice->Announce(notice);
     m_bNoticeShown = true;

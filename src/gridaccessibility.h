@@ -27,6 +27,8 @@ public:
     void TellRefusal(int value, const Placement& placement);
     // Shows the notice in the status bar and tells it to screen readers, until the next key.
     void Tell(const QString& notice);
+    // Tells the notice to screen readers alone, until the next key: the window shows it elsewhere.
+    void Announce(const QString& notice);
     // Ends the notice shown, if any: the status bar is idle again.
     void EndNotice();
 

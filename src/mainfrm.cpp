@@ -6,8 +6,9 @@
 #include "trace.h"
 
 namespace {
-// The status bar's panes from left to right: the message pane, then the lock indicators.
-const UINT indicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL};
+// The status bar's panes from left to right: the message pane, the grid's state, then the lock indicators.
+const UINT indicators[] = {ID_SEPARATOR, ID_INDICATOR_GRID_STATE, ID_INDICATOR_CAPS, ID_INDICATOR_NUM,
+                           ID_INDICATOR_SCRL};
 } // namespace
 
 int CMainFrame::OnCreate(CCreateContext* pContext)

@@ -9,6 +9,7 @@
 #include "gridaccessibility.h"
 #include "gridfile.h"
 #include "gridform.h"
+#include "grillecommands.h"
 #include "messagebeep.h"
 #include "resource.h"
 
@@ -161,6 +162,7 @@ void CNinegridView::OnInitialUpdate()
             },
             [this] { return GetParentFrame(); });
         m_pEdition = std::make_unique<EditionCommands>(*this, *m_pAccessibility);
+        m_pGrille = std::make_unique<GrilleCommands>(*this, *m_pAccessibility);
     } else if (!m_gridToShow) {
         ClearGrid();
     }
@@ -169,6 +171,7 @@ void CNinegridView::OnInitialUpdate()
         m_gridToShow.reset();
     }
     m_pEdition->ClearHistory();
+    m_pGrille->GridReplaced();
 }
 
 void CNinegridView::Serialize(CArchive& ar)
@@ -212,6 +215,8 @@ void CNinegridView::OnFileOpen()
         ShowGridBlock(szData);
     if (m_pEdition)
         m_pEdition->ClearHistory();
+    if (m_pGrille)
+        m_pGrille->GridReplaced();
     if (document)
         document->SetModifiedFlag(FALSE);
 }
@@ -330,10 +335,12 @@ void CNinegridView::PutCells(const std::vector<CellValue>& values)
         const CellChangeSuppressed suppressed;
         for (const CellValue& cell : values) {
             const BYTE before = m_grid[cell.row][cell.col];
-            if (before == cell.value)
+            const int id = static_cast<int>(m_cellIds[cell.row][cell.col]);
+            const CWnd* ctl = GetDlgItem(id);
+            if (before == cell.value || (ctl && (ctl->GetStyle() & ES_READONLY)))
                 continue;
             m_grid[cell.row][cell.col] = cell.value;
-            ShowStoredValue(static_cast<int>(m_cellIds[cell.row][cell.col]));
+            ShowStoredValue(id);
             step.push_back({cell.row, cell.col, before, cell.value});
         }
     }
@@ -350,14 +357,18 @@ void CNinegridView::ReportStep(const GridStep& step)
 {
     if (m_pEdition)
         m_pEdition->RecordStep(step);
+    if (m_pGrille)
+        m_pGrille->GridChanged();
 }
 
-// The view's own map, then the Edition and Print commands, then the document.
+// The view's own map, then the Edition and Print commands, then the Grille commands, then the document.
 BOOL CNinegridView::OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI, AFX_CMDHANDLERINFO* pHandlerInfo)
 {
     if (CWnd::OnCmdMsg(nID, nCode, pCmdUI, pHandlerInfo))
         return TRUE;
     if (m_pEdition && m_pEdition->OnCmdMsg(nID, nCode, pCmdUI, pHandlerInfo))
+        return TRUE;
+    if (m_pGrille && m_pGrille->OnCmdMsg(nID, nCode, pCmdUI, pHandlerInfo))
         return TRUE;
     return GetDocument() && GetDocument()->OnCmdMsg(nID, nCode, pCmdUI, pHandlerInfo);
 }

@@ -15,6 +15,7 @@
 
 class EditionCommands;
 class GridAccessibility;
+class GrilleCommands;
 
 // True exactly while the program itself writes cell texts: the change notifications that those
 // writes raise are not the user's edits and are ignored.
@@ -47,7 +48,8 @@ public:
     // text together, without the rules, beep or output, leaving the focus where it is, and reports the
     // change to the grid's history as one step that Annuler takes back whole. Paste and cut come here,
     // as should whatever else puts digits in the grid for the user; so do undo and redo, whose steps
-    // the history knows for its own. Cells that already hold their value are left out of the step.
+    // the history knows for its own. Cells that already hold their value are left out of the step,
+    // and so are givens (read-only cells): they keep their digit.
     void PutCells(const std::vector<CellValue>& values);
     // Gives the keyboard focus to the cell at (row, col).
     void FocusCellAt(int row, int col);
@@ -73,13 +75,14 @@ private:
     void FocusCell(int ctrlId);
     void FocusNextCell(int ctrlId);
     void ShowStoredValue(int ctrlId);
-    // Every change of the stored values, typed or put, goes to the history here.
+    // Every change of the stored values, typed or put, goes to the history and the grid's state here.
     void ReportStep(const GridStep& step);
 
     // A grid that the framework read from the document's file, for the next initial update to show.
     std::optional<std::array<char, kGridBlockSize>> m_gridToShow;
     std::unique_ptr<GridAccessibility> m_pAccessibility;
     std::unique_ptr<EditionCommands> m_pEdition;
+    std::unique_ptr<GrilleCommands> m_pGrille;
 
     DECLARE_MESSAGE_MAP()
 };

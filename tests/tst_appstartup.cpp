@@ -56,7 +56,7 @@ private slots:
         QCOMPARE(session.Caption(), QString("Sans titre - Le Carrelix"));
         QCOMPARE(session.View()->GetDocument()->GetTitle(), QString("Sans titre"));
         QVERIFY(session.View()->GetDocument()->GetPathName().isEmpty());
-        QCOMPARE(window->menuBar()->actions().size(), 4);
+        QCOMPARE(window->menuBar()->actions().size(), 5);
         auto* toolBar = window->findChild<QToolBar*>("59392");
         QVERIFY(toolBar && toolBar->isVisible());
         QCOMPARE(window->toolBarArea(toolBar), Qt::TopToolBarArea);

@@ -106,12 +106,12 @@ private slots:
     }
     void cleanup() { m_session.reset(); }
 
-    void menuBarHoldsFourPopupsInOrder()
+    void menuBarHoldsFivePopupsInOrder()
     {
         QStringList titles;
         for (const QAction* action : S().Window()->menuBar()->actions())
             titles << action->text();
-        QCOMPARE(titles, QStringList({"&Fichier", "&Edition", "&Affichage", "&Aide"}));
+        QCOMPARE(titles, QStringList({"&Fichier", "&Edition", "&Affichage", "&Grille", "&Aide"}));
     }
 
     void popupItemsTakeTheirStateWhenOpened_data()
@@ -137,7 +137,14 @@ private slots:
         QTest::newRow("Affichage") << 2
                                    << std::vector<ItemState>{{"&barre d'outils", true, true},
                                                              {"&barre d'état", true, true}};
-        QTest::newRow("Aide") << 3 << std::vector<ItemState>{{"&À propos de Carrelix...", true, false}};
+        QTest::newRow("Grille") << 3
+                                << std::vector<ItemState>{{"&Nouvelle grille", true, false},
+                                                          {"-", true, false},
+                                                          {"&Indice\tCtrl+H", true, false},
+                                                          {"&Résoudre", true, false},
+                                                          {"-", true, false},
+                                                          {"&Figer les chiffres", true, false}};
+        QTest::newRow("Aide") << 4 << std::vector<ItemState>{{"&À propos de Carrelix...", true, false}};
     }
 
     void popupItemsTakeTheirStateWhenOpened()
