@@ -5,14 +5,15 @@
 #include "cmdui.h"
 #include "framewnd.h"
 #include "gridaccessibility.h"
+#include "grideditor.h"
 #include "gridprinter.h"
 #include "gridstepcommand.h"
 #include "messagebeep.h"
 #include "messagebox.h"
 #include "ninegriddoc.h"
-#include "ninegridview.h"
 #include "printdialog.h"
 #include "stdcommands.h"
+#include "view.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -57,8 +58,9 @@ const AFX_MSGMAP* EditionCommands::GetThisMessageMap()
 }
 
 // The Paste button follows the clipboard, which other programs change too.
-EditionCommands::EditionCommands(CNinegridView& view, GridAccessibility& notices) : m_view(view), m_notices(notices)
+EditionCommands::EditionCommands(GridEditor& editor, GridAccessibility& notices) : m_editor(editor), m_notices(notices)
 {
+    CView& view = editor.GetGridView();
     QObject::connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, view.GetSafeHwnd(), [&view] {
         if (CFrameWnd* frame = view.GetParentFrame())
             frame->UpdateControlBars();
@@ -67,14 +69,14 @@ EditionCommands::EditionCommands(CNinegridView& view, GridAccessibility& notices
 
 QUndoStack* EditionCommands::History() const
 {
-    auto* document = dynamic_cast<CNinegridDoc*>(m_view.GetDocument());
+    auto* document = dynamic_cast<CNinegridDoc*>(m_editor.GetGridView().GetDocument());
     return document ? &document->GetHistory() : nullptr;
 }
 
 void EditionCommands::RecordStep(const GridStep& step)
 {
     if (QUndoStack* history = History(); history && !m_bReplaying)
-        history->push(new GridStepCommand(m_view, step));
+        history->push(new GridStepCommand(m_editor, step));
 }
 
 void EditionCommands::ClearHistory()
@@ -99,17 +101,17 @@ void EditionCommands::OnEditRedo()
 
 void EditionCommands::OnUpdateEditUndo(CCmdUI* pCmdUI)
 {
-    pCmdUI->Enable(m_view.IsWindowEnabled() && History() && History()->canUndo());
+    pCmdUI->Enable(m_editor.GetGridView().IsWindowEnabled() && History() && History()->canUndo());
 }
 
 void EditionCommands::OnUpdateEditRedo(CCmdUI* pCmdUI)
 {
-    pCmdUI->Enable(m_view.IsWindowEnabled() && History() && History()->canRedo());
+    pCmdUI->Enable(m_editor.GetGridView().IsWindowEnabled() && History() && History()->canRedo());
 }
 
 void EditionCommands::OnUpdateEditCut(CCmdUI* pCmdUI)
 {
-    pCmdUI->Enable(m_view.IsWindowEnabled());
+    pCmdUI->Enable(m_editor.GetGridView().IsWindowEnabled());
 }
 
 void EditionCommands::OnEditCut()
@@ -120,7 +122,7 @@ void EditionCommands::OnEditCut()
 
 void EditionCommands::OnEditCopy()
 {
-    QGuiApplication::clipboard()->setText(GridLine(m_view.m_grid));
+    QGuiApplication::clipboard()->setText(GridLine(m_editor.GetGrid()));
 }
 
 // A single digit is typed into the focused cell as its key would be; a grid replaces the grid, unless
@@ -150,19 +152,20 @@ void EditionCommands::OnEditPaste()
 void EditionCommands::OnUpdateEditPaste(CCmdUI* pCmdUI)
 {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    pCmdUI->Enable(m_view.IsWindowEnabled() && data && data->hasText());
+    pCmdUI->Enable(m_editor.GetGridView().IsWindowEnabled() && data && data->hasText());
 }
 
 void EditionCommands::OnFilePrint()
 {
-    const QString title = m_view.GetDocument() ? m_view.GetDocument()->GetTitle() : QString();
+    const QString title =
+        m_editor.GetGridView().GetDocument() ? m_editor.GetGridView().GetDocument()->GetTitle() : QString();
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(title);
-    QPrintDialog dialog(&printer, m_view.GetSafeHwnd()->window());
+    QPrintDialog dialog(&printer, m_editor.GetGridView().GetSafeHwnd()->window());
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
     if (!RunPrintDialog(dialog))
         return;
-    if (!PrintGrid(printer, title, m_view.m_grid)) {
+    if (!PrintGrid(printer, title, m_editor.GetGrid())) {
         const QString target = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
         AfxMessageBox(QStringLiteral("Impossible d'imprimer la grille sur « %1 ».").arg(target));
     }
@@ -175,19 +178,17 @@ void EditionCommands::PutGrid(const GridCells& cells)
         for (int col = 0; col < kGridSize; ++col)
             values.push_back({row, col, cells[static_cast<std::size_t>(row * kGridSize + col)]});
     }
-    m_view.PutCells(values);
+    m_editor.PutCells(values);
 }
 
 // The digit goes where a key would put it, in place of the selection or at the caret, so that the
 // rules, the beep, standard output and the focus are the key's; a given's cell takes no key.
 void EditionCommands::TypeDigit(int digit)
 {
-    CWnd* focus = CWnd::GetFocus();
-    int row = kGridSize;
-    int col = kGridSize;
-    if (focus)
-        m_view.FindCell(static_cast<UINT>(focus->GetDlgCtrlID()), row, col);
-    auto* cell = row < kGridSize ? qobject_cast<QLineEdit*>(focus->GetSafeHwnd()) : nullptr;
+    int row;
+    int col;
+    auto* cell = m_editor.GetFocusedCell(row, col) ? qobject_cast<QLineEdit*>(m_editor.GetCell(row, col)->GetSafeHwnd())
+                                                   : nullptr;
     if (cell && !cell->isReadOnly())
         cell->insert(QString::number(digit));
 }

@@ -6,7 +6,7 @@
 #include "cmdtarget.h"
 #include "gridstep.h"
 
-class CNinegridView;
+class GridEditor;
 class GridAccessibility;
 class QUndoStack;
 
@@ -18,7 +18,7 @@ class EditionCommands : public CCmdTarget
 {
 public:
     // notices tells what a paste found, as it tells the reason of a refused digit.
-    EditionCommands(CNinegridView& view, GridAccessibility& notices);
+    EditionCommands(GridEditor& editor, GridAccessibility& notices);
 
     // A change that the view has made to the grid: one step for Annuler.
     void RecordStep(const GridStep& step);
@@ -44,7 +44,7 @@ private:
     void PutGrid(const GridCells& cells);
     void TypeDigit(int digit);
 
-    CNinegridView& m_view;
+    GridEditor& m_editor;
     GridAccessibility& m_notices;
     bool m_bReplaying = false; // Annuler or Rétablir puts the cells back: no new step
 };

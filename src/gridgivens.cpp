@@ -3,19 +3,20 @@
 #include "gridgivens.h"
 
 #include "dialogtemplate.h"
-#include "ninegridview.h"
+#include "grideditor.h"
+#include "view.h"
 
 #include <QFont>
 #include <QWidget>
 
-GridGivens::GridGivens(CNinegridView& view) : m_view(view)
+GridGivens::GridGivens(GridEditor& editor) : m_editor(editor)
 {}
 
 void GridGivens::Fix()
 {
     for (int row = 0; row < kGridSize; ++row) {
         for (int col = 0; col < kGridSize; ++col) {
-            if (m_view.m_grid[row][col] != 0)
+            if (m_editor.GetGrid()[row][col] != 0)
                 SetGiven(row, col, true);
         }
     }
@@ -34,7 +35,7 @@ void GridGivens::Release()
 // The bold font sets the weight alone: the cell keeps the form's font, size and family.
 void GridGivens::SetGiven(int row, int col, bool given)
 {
-    CWnd* cell = m_view.GetDlgItem(static_cast<int>(m_view.m_cellIds[row][col]));
+    CWnd* cell = m_editor.GetCell(row, col);
     if (!cell)
         return;
     if (given)

@@ -2,7 +2,7 @@
 
 #pragma once
 
-class CNinegridView;
+class GridEditor;
 
 // The givens: the digits of a puzzle, which nothing the user does may change. A given's cell is
 // read-only, so that typing, Backspace and Delete leave it as it is and raise no change, and no tab
@@ -11,7 +11,7 @@ class CNinegridView;
 class GridGivens
 {
 public:
-    explicit GridGivens(CNinegridView& view);
+    explicit GridGivens(GridEditor& editor);
 
     // The digits now in the grid become givens.
     void Fix();
@@ -22,6 +22,6 @@ public:
 private:
     void SetGiven(int row, int col, bool given);
 
-    CNinegridView& m_view;
+    GridEditor& m_editor;
     bool m_bFixed = false;
 };

@@ -2,12 +2,13 @@
 
 #include "gridstepcommand.h"
 
-#include "ninegridview.h"
+#include "grideditor.h"
+#include "view.h"
 
 #include <algorithm>
 #include <tuple>
 
-GridStepCommand::GridStepCommand(CNinegridView& view, GridStep step) : m_view(view), m_step(std::move(step))
+GridStepCommand::GridStepCommand(GridEditor& editor, GridStep step) : m_editor(editor), m_step(std::move(step))
 {}
 
 void GridStepCommand::undo()
@@ -29,10 +30,10 @@ void GridStepCommand::Put(bool after)
     std::vector<CellValue> values;
     for (const CellChange& change : m_step)
         values.push_back({change.row, change.col, after ? change.after : change.before});
-    m_view.PutCells(values);
+    m_editor.PutCells(values);
     const auto first = std::min_element(m_step.begin(), m_step.end(), [](const CellChange& a, const CellChange& b) {
         return std::tie(a.row, a.col) < std::tie(b.row, b.col);
     });
     if (first != m_step.end())
-        m_view.FocusCellAt(first->row, first->col);
+        m_editor.FocusCellAt(first->row, first->col);
 }

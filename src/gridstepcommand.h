@@ -6,7 +6,7 @@
 
 #include <QUndoCommand>
 
-class CNinegridView;
+class GridEditor;
 
 // One step of the grid's undo history: undone, it puts the cells it changed back as they were;
 // redone, as it left them. Either way the focus goes to its first cell in reading order, the top
@@ -15,7 +15,7 @@ class GridStepCommand : public QUndoCommand
 {
 public:
     // A step that the view has already made.
-    GridStepCommand(CNinegridView& view, GridStep step);
+    GridStepCommand(GridEditor& editor, GridStep step);
 
     void undo() override;
     void redo() override;
@@ -23,7 +23,7 @@ public:
 private:
     void Put(bool after);
 
-    CNinegridView& m_view;
+    GridEditor& m_editor;
     GridStep m_step;
     bool m_bMade = true; // the view made the step before it was recorded: the first redo has nothing to do
 };

@@ -5,12 +5,13 @@
 #include "cmdui.h"
 #include "framewnd.h"
 #include "gridaccessibility.h"
+#include "grideditor.h"
 #include "gridhint.h"
 #include "ninegriddoc.h"
-#include "ninegridview.h"
 #include "resource.h"
 #include "resources.h"
 #include "sudokusolver.h"
+#include "view.h"
 #include "winapp.h"
 
 #include <QCursor>
@@ -72,8 +73,8 @@ const AFX_MSGMAP* GrilleCommands::GetThisMessageMap()
     return &map;
 }
 
-GrilleCommands::GrilleCommands(CNinegridView& view, GridAccessibility& notices)
-    : m_view(view), m_notices(notices), m_givens(view), m_statePane(view, notices),
+GrilleCommands::GrilleCommands(GridEditor& editor, GridAccessibility& notices)
+    : m_editor(editor), m_notices(notices), m_givens(editor), m_statePane(editor.GetGridView(), notices),
       m_maker([this](const PuzzleCells& puzzle) { PuzzleMade(puzzle); })
 {}
 
@@ -85,13 +86,13 @@ GrilleCommands::~GrilleCommands()
 
 QUndoStack* GrilleCommands::History() const
 {
-    auto* document = dynamic_cast<CNinegridDoc*>(m_view.GetDocument());
+    auto* document = dynamic_cast<CNinegridDoc*>(m_editor.GetGridView().GetDocument());
     return document ? &document->GetHistory() : nullptr;
 }
 
 void GrilleCommands::GridChanged()
 {
-    m_statePane.Update(m_view.m_grid);
+    m_statePane.Update(m_editor.GetGrid());
 }
 
 void GrilleCommands::GridReplaced()
@@ -100,7 +101,7 @@ void GrilleCommands::GridReplaced()
     ShowBusy(false);
     if (m_givens.AreFixed())
         m_givens.Release();
-    m_statePane.Update(m_view.m_grid);
+    m_statePane.Update(m_editor.GetGrid());
 }
 
 // The grid is replaced as File > New replaces it, the user asked first, before the puzzle is made:
@@ -129,13 +130,13 @@ void GrilleCommands::PuzzleMade(const PuzzleCells& puzzle)
         for (int col = 0; col < kGridSize; ++col)
             values.push_back({row, col, puzzle.cells[row][col]});
     }
-    m_view.PutCells(values);
+    m_editor.PutCells(values);
     m_givens.Fix();
     if (QUndoStack* history = History())
         history->clear();
     for (int cell = 0; cell < kGridSize * kGridSize; ++cell) {
-        if (m_view.m_grid[cell / kGridSize][cell % kGridSize] == 0) {
-            m_view.FocusCellAt(cell / kGridSize, cell % kGridSize);
+        if (m_editor.GetGrid()[cell / kGridSize][cell % kGridSize] == 0) {
+            m_editor.FocusCellAt(cell / kGridSize, cell % kGridSize);
             break;
         }
     }
@@ -144,10 +145,10 @@ void GrilleCommands::PuzzleMade(const PuzzleCells& puzzle)
 void GrilleCommands::OnHint()
 {
     m_notices.EndNotice();
-    const GridHint hint = FindHint(m_view.m_grid);
+    const GridHint hint = FindHint(m_editor.GetGrid());
     if (hint.kind != HintKind::None) {
-        m_view.PutCells({{hint.row, hint.col, hint.digit}});
-        m_view.FocusCellAt(hint.row, hint.col);
+        m_editor.PutCells({{hint.row, hint.col, hint.digit}});
+        m_editor.FocusCellAt(hint.row, hint.col);
     }
     m_notices.Tell(HintReason(hint));
 }
@@ -156,7 +157,7 @@ void GrilleCommands::OnSolve()
 {
     m_notices.EndNotice();
     BYTE solution[kGridSize][kGridSize];
-    switch (SolveGrid(m_view.m_grid, solution)) {
+    switch (SolveGrid(m_editor.GetGrid(), solution)) {
     case 0:
         m_notices.Tell(AfxLoadString(IDS_SOLVE_NO_SOLUTION));
         return;
@@ -166,7 +167,7 @@ void GrilleCommands::OnSolve()
         m_notices.Tell(AfxLoadString(IDS_SOLVE_SEVERAL_SOLUTIONS));
         return;
     }
-    if (IsGridComplete(m_view.m_grid)) {
+    if (IsGridComplete(m_editor.GetGrid())) {
         m_notices.Tell(AfxLoadString(IDS_GRID_ALREADY_COMPLETE));
         return;
     }
@@ -175,7 +176,7 @@ void GrilleCommands::OnSolve()
         for (int col = 0; col < kGridSize; ++col)
             values.push_back({row, col, solution[row][col]});
     }
-    m_view.PutCells(values);
+    m_editor.PutCells(values);
 }
 
 void GrilleCommands::OnUpdateGridCommand(CCmdUI* pCmdUI)
@@ -196,7 +197,7 @@ void GrilleCommands::OnFreezeGivens()
     QUndoStack* history = History();
     if (!history)
         return;
-    const bool modified = m_view.GetDocument()->IsModified();
+    const bool modified = m_editor.GetGridView().GetDocument()->IsModified();
     history->clear();
     if (modified)
         history->resetClean();
@@ -215,13 +216,13 @@ void GrilleCommands::ShowBusy(bool busy)
     if (busy == m_bBusy)
         return;
     m_bBusy = busy;
-    m_view.EnableWindow(!busy);
-    if (CFrameWnd* frame = m_view.GetParentFrame())
+    m_editor.GetGridView().EnableWindow(!busy);
+    if (CFrameWnd* frame = m_editor.GetGridView().GetParentFrame())
         frame->UpdateControlBars();
     if (busy) {
         QGuiApplication::setOverrideCursor(QCursor(Qt::BusyCursor));
     } else {
         QGuiApplication::restoreOverrideCursor();
-        m_view.SetFocus();
+        m_editor.GetGridView().SetFocus();
     }
 }

@@ -7,7 +7,7 @@
 #include "gridstatepane.h"
 #include "puzzlemaker.h"
 
-class CNinegridView;
+class GridEditor;
 class GridAccessibility;
 class QUndoStack;
 
@@ -19,7 +19,7 @@ class GrilleCommands : public CCmdTarget
 {
 public:
     // notices tells the reasons and the grid's state, as it tells the reason of a refused digit.
-    GrilleCommands(CNinegridView& view, GridAccessibility& notices);
+    GrilleCommands(GridEditor& editor, GridAccessibility& notices);
     ~GrilleCommands() override;
 
     // The view has changed the grid's values.
@@ -43,7 +43,7 @@ private:
     void ShowBusy(bool busy);
     QUndoStack* History() const;
 
-    CNinegridView& m_view;
+    GridEditor& m_editor;
     GridAccessibility& m_notices;
     GridGivens m_givens;
     GridStatePane m_statePane;

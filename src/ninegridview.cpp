@@ -348,6 +348,20 @@ void CNinegridView::PutCells(const std::vector<CellValue>& values)
         ReportStep(step);
 }
 
+CWnd* CNinegridView::GetCell(int row, int col) const
+{
+    return GetDlgItem(static_cast<int>(m_cellIds[row][col]));
+}
+
+bool CNinegridView::GetFocusedCell(int& row, int& col) const
+{
+    const CWnd* focus = CWnd::GetFocus();
+    if (!focus)
+        return false;
+    FindCell(static_cast<UINT>(focus->GetDlgCtrlID()), row, col);
+    return row < kGridSize;
+}
+
 void CNinegridView::FocusCellAt(int row, int col)
 {
     FocusCell(static_cast<int>(m_cellIds[row][col]));

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "formview.h"
+#include "grideditor.h"
 #include "gridsize.h"
 #include "gridstep.h"
 #include "gridtext.h"
@@ -23,8 +24,8 @@ extern bool g_bSuppressCellChange;
 
 // The grid form: 81 edit cells showing a 9x9 Sudoku grid, and the owner of the grid's values.
 // Every digit typed into a cell is put to the rules of the game (no equal digit in its row, column
-// or 3x3 box) before it is kept.
-class CNinegridView : public CFormView
+// or 3x3 box) before it is kept. The commands on the whole grid reach it as a GridEditor.
+class CNinegridView : public CFormView, public GridEditor
 {
 public:
     CNinegridView();
@@ -50,9 +51,13 @@ public:
     // as should whatever else puts digits in the grid for the user; so do undo and redo, whose steps
     // the history knows for its own. Cells that already hold their value are left out of the step,
     // and so are givens (read-only cells): they keep their digit.
-    void PutCells(const std::vector<CellValue>& values);
+    void PutCells(const std::vector<CellValue>& values) override;
     // Gives the keyboard focus to the cell at (row, col).
-    void FocusCellAt(int row, int col);
+    void FocusCellAt(int row, int col) override;
+    CView& GetGridView() override { return *this; }
+    const GridValues& GetGrid() const override { return m_grid; }
+    CWnd* GetCell(int row, int col) const override;
+    bool GetFocusedCell(int& row, int& col) const override;
 
     BOOL OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI = nullptr, AFX_CMDHANDLERINFO* pHandlerInfo = nullptr) override;
 
