@@ -261,8 +261,11 @@ class Session:
         self.write_settings()
         config = os.path.join(os.environ["XDG_CONFIG_HOME"], "speech-dispatcher")
         self.start("speech-dispatcher", ["speech-dispatcher", "--run-single", "--timeout", "0", "--config-dir", config])
-        self.start("orca", ["orca", f"--debug-file={self.debug_log}"])
+        orca = self.start("orca", ["orca", f"--debug-file={self.debug_log}"])
         if not self.listen([re.compile(".")], ORCA_WAIT_S):
+            if orca.poll() is not None:
+                with open(self.path("orca.out"), encoding="utf-8", errors="replace") as output:
+                    raise Failure(f"Orca ended with status {orca.returncode} as it started: {output.read().strip()!r}")
             raise Failure("Orca said nothing as it started: is Speech Dispatcher's capturing module working?")
         env = dict(os.environ, QT_QPA_PLATFORM="xcb")
         env.pop("WAYLAND_DISPLAY", None)
