@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Checks what a screen reader learns from the grid, through AT-SPI as a screen reader gets it:
-the cells' names and texts, the focus events, the refusal of a digit and the menu items' names.
+the cells' names and texts, the focus events, the refusal of a digit and the menu items' names and
+key bindings.
 Starts the program under the X server named by DISPLAY, on the session bus this runs on, and types
 into it with xdotool.
 
@@ -126,6 +127,10 @@ def main():
         names = {n.name for n in items}
         if any("\t" in name for name in names) or not {"Nouveau", "Ouvrir...", "Annuler"} <= names:
             fail(f"menu items named {sorted(names)}")
+        # A menu item's key binding is "mnemonic;path;shortcut", where Orca takes the shortcut from.
+        bindings = {n.name: n.queryAction().getKeyBinding(0) for n in items if n.name in ("Nouveau", "Rétablir")}
+        if bindings != {"Nouveau": "Alt+N;;Ctrl+N", "Rétablir": "Alt+R;;Ctrl+Y"}:
+            fail(f"menu items' key bindings {bindings}")
 
         # X gives the window the keyboard as a window manager would on a click: its activation's focus
         # event names the first cell, not the form.

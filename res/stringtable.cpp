@@ -68,8 +68,9 @@ const std::vector<StringEntry> stringTable{
     {AFX_IDP_FAILED_TO_OPEN_DOC, "Impossible d'ouvrir le document « %1 » : %2."},
     {AFX_IDP_FAILED_TO_SAVE_DOC, "Impossible d'enregistrer le document « %1 » : %2."},
     {AFX_IDP_ASK_TO_SAVE, "Voulez-vous enregistrer les modifications apportées à « %1 » ?"},
-    {IDS_SAVE_BUTTON, "Enregistrer"},
-    {IDS_DONT_SAVE_BUTTON, "Ne pas enregistrer"},
+    {IDS_SAVE_BUTTON, "&Enregistrer"},
+    {IDS_DONT_SAVE_BUTTON, "&Ne pas enregistrer"},
     {IDS_CANCEL_BUTTON, "Annuler"},
+    {IDS_ASK_TO_SAVE_DETAIL, "Si vous n'enregistrez pas, vos modifications seront perdues."},
 };
 // clang-format on
