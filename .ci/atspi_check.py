@@ -142,7 +142,7 @@ def main():
         wait_for_event("object:state-changed:focused", expected[1], 1)
         # Orca speaks a notification as soon as it shows (its default script's showing-changed handler).
         key("5")
-        refusal = "5 refusé : déjà dans la ligne"
+        refusal = "5 refusé, déjà dans la ligne"
         wait_for_event("object:state-changed:showing", refusal, 1)
         if not any(e[1] == refusal and e[4] == "notification" for e in events):
             fail("the refusal is not told by a notification")

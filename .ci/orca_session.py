@@ -37,17 +37,15 @@ CHORD_HOLD_S = 0.3
 # What Orca and Speech Dispatcher add to the program's texts, in the session's language: Orca's role
 # names and messages, and the names that Speech Dispatcher's symbol tables give to punctuation at
 # Orca's default level ("most").
-Words = namedtuple("Words", "voice frame text selected deleted notification alert button escape colon dash paren "
-                             "quoted ellipsis asterisk plus")
+Words = namedtuple("Words", "voice frame text selected deleted notification alert button escape dash quoted "
+                             "ellipsis asterisk plus")
 WORDS = {
     "fr": Words(voice="fr", frame="cadre", text="texte", selected="sélectionné",
                 deleted="La sélection a été supprimée", notification="notification", alert="alerte", button="bouton",
-                escape="échap", colon="deux points :", dash="-", paren=("parenthèse gauche(", "parenthèse droite)"),
-                quoted=("guillemet ouvert", "guillemet fermé"), ellipsis="points de suspension",
-                asterisk="astérisque", plus="pluss"),
+                escape="échap", dash="-", quoted=("guillemet ouvert", "guillemet fermé"),
+                ellipsis="points de suspension", asterisk="astérisque", plus="pluss"),
     "en": Words(voice="en", frame="frame", text="text", selected="selected", deleted="Selection deleted",
-                notification="notification", alert="alert", button="push button", escape="escape", colon="colon",
-                dash="dash", paren=("left paren(", "right paren)"),
+                notification="notification", alert="alert", button="push button", escape="escape", dash="dash",
                 quoted=("double left pointing angle bracket", "double right pointing angle bracket"),
                 ellipsis="dot dot dot", asterisk="star", plus="plus"),
 }
@@ -77,20 +75,21 @@ REFOCUS = "(the window manager gives the main window the focus)"
 
 
 def scenario(w):
-    """The steps, with the words w of the session's language. What the program makes Orca say today."""
-    refusal = f"{w.notification} 5 refusé {w.colon} "
+    """The steps, with the words w of the session's language. What the program makes Orca say today; the
+    reasons of a refusal without punctuation read aloud."""
+    refusal = f"{w.notification} 5 refusé, "
     return [
         Step("the window gets the focus", [REFOCUS],
              [f"Sans titre {w.dash} Le Carrelix {w.frame}", whole(f"{place(1, 1)} {w.text}."), whole("vide.")]),
         Step("an accepted digit moves on", ["5"], ["5", whole(f"{place(1, 2)} {w.text}."), whole("vide.")]),
-        Step("a digit refused by its row", ["5"], [refusal + "déjà dans la ligne."]),
+        Step("a digit refused by its row", ["5"], [whole(refusal + "déjà dans la ligne.")]),
         Step("the down arrow", ["Down"], [whole(f"{place(2, 2)} {w.text}."), "vide."]),
-        Step("a digit refused by its box", ["5"], [refusal + "déjà dans le carré."]),
+        Step("a digit refused by its box", ["5"], [whole(refusal + "déjà dans le carré.")]),
         Step("down again", ["Down"], [place(3, 2), "vide."]),
         Step("and again, into the fourth box", ["Down"], [place(4, 2), "vide."]),
         Step("the left arrow", ["Left"], [whole(f"{place(4, 1)} {w.text}."), "vide."]),
         Step("a digit refused by its column", ["5"],
-             [refusal + f"déjà dans la colonne {w.paren[0]}ligne 1 {w.paren[1]}"]),
+             [whole(refusal + "déjà dans la colonne, ligne 1.")]),
         Step("Tab", ["Tab"], [whole(f"{place(4, 2)} {w.text}."), "vide."]),
         Step("a second digit", ["3"], [place(4, 3), "vide."]),
         # The selected digit and "selected" come twice: first for the text selected as the cell gets

@@ -72,5 +72,13 @@ const std::vector<StringEntry> stringTable{
     {IDS_DONT_SAVE_BUTTON, "&Ne pas enregistrer"},
     {IDS_CANCEL_BUTTON, "Annuler"},
     {IDS_ASK_TO_SAVE_DETAIL, "Si vous n'enregistrez pas, vos modifications seront perdues."},
+    // What screen readers hear: commas and periods only, which they do not read aloud.
+    {IDS_REFUSED_IN_ROW, "%1 refusé, déjà dans la ligne"},
+    {IDS_REFUSED_IN_COLUMN, "%1 refusé, déjà dans la colonne, ligne %2"},
+    {IDS_REFUSED_IN_BOX, "%1 refusé, déjà dans le carré"},
+    {IDS_PASTE_TWICE_IN_ROW, "Grille refusée, deux %1 dans la ligne %2"},
+    {IDS_PASTE_TWICE_IN_COLUMN, "Grille refusée, deux %1 dans la colonne %2"},
+    {IDS_PASTE_TWICE_IN_BOX, "Grille refusée, deux %1 dans le carré %2"},
+    {IDS_PASTE_NO_GRID, "Le presse-papiers ne contient pas de grille"},
 };
 // clang-format on

@@ -12,6 +12,8 @@
 #include "ninegriddoc.h"
 #include "ninegridview.h"
 #include "printdialog.h"
+#include "resource.h"
+#include "resources.h"
 #include "stdcommands.h"
 
 #include <QClipboard>
@@ -25,11 +27,8 @@
 namespace {
 QString ConflictNotice(const GridConflict& conflict)
 {
-    static const char* const units[] = {"la ligne", "la colonne", "le carré"};
-    return QStringLiteral("Grille refusée : deux %1 dans %2 %3")
-        .arg(conflict.digit)
-        .arg(QString::fromUtf8(units[conflict.unit]))
-        .arg(conflict.index + 1);
+    static const UINT notices[] = {IDS_PASTE_TWICE_IN_ROW, IDS_PASTE_TWICE_IN_COLUMN, IDS_PASTE_TWICE_IN_BOX};
+    return AfxLoadString(notices[conflict.unit]).arg(conflict.digit).arg(conflict.index + 1);
 }
 } // namespace
 
@@ -136,7 +135,7 @@ void EditionCommands::OnEditPaste()
         }
         break;
     case PastedText::NoGrid:
-        m_notices.Tell(QStringLiteral("Le presse-papiers ne contient pas de grille"));
+        m_notices.Tell(AfxLoadString(IDS_PASTE_NO_GRID));
         break;
     }
 }

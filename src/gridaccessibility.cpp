@@ -6,23 +6,25 @@
 #include "cellkeyfilter.h"
 #include "framewnd.h"
 #include "gridsize.h"
+#include "resource.h"
+#include "resources.h"
 #include "stdcommands.h"
 
 #include <QApplication>
 #include <QLineEdit>
 
 namespace {
-QString RuleBroken(const Placement& placement)
+UINT RefusalReason(Placement::Verdict verdict)
 {
-    switch (placement.verdict) {
+    switch (verdict) {
     case Placement::SameInRow:
-        return QStringLiteral("déjà dans la ligne");
+        return IDS_REFUSED_IN_ROW;
     case Placement::SameInColumn:
-        return QStringLiteral("déjà dans la colonne (ligne %1)").arg(placement.conflictRow + 1);
+        return IDS_REFUSED_IN_COLUMN;
     case Placement::SameInBox:
-        return QStringLiteral("déjà dans le carré");
+        return IDS_REFUSED_IN_BOX;
     default:
-        return {};
+        return 0;
     }
 }
 } // namespace
@@ -61,10 +63,13 @@ GridAccessibility::GridAccessibility(std::function<QWidget*(int, int)> cellAt, s
 
 void GridAccessibility::TellRefusal(int value, const Placement& placement)
 {
-    const QString rule = RuleBroken(placement);
-    if (rule.isEmpty())
+    const UINT reason = RefusalReason(placement.verdict);
+    if (reason == 0)
         return;
-    Tell(QStringLiteral("%1 refusé : %2").arg(value).arg(rule));
+    QString notice = AfxLoadString(reason).arg(value);
+    if (placement.verdict == Placement::SameInColumn)
+        notice = notice.arg(placement.conflictRow + 1);
+    Tell(notice);
 }
 
 void GridAccessibility::Tell(const QString& notice)
