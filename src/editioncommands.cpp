@@ -84,15 +84,35 @@ void EditionCommands::ClearHistory()
 void EditionCommands::OnEditUndo()
 {
     const QScopedValueRollback<bool> replaying(m_bReplaying, true);
-    if (QUndoStack* history = History())
-        history->undo();
+    QUndoStack* history = History();
+    if (!history || !history->canUndo())
+        return;
+    const CWnd* focus = CWnd::GetFocus();
+    history->undo();
+    AnnounceStep(history->command(history->index()), focus, IDS_GRID_UNDONE);
 }
 
 void EditionCommands::OnEditRedo()
 {
     const QScopedValueRollback<bool> replaying(m_bReplaying, true);
-    if (QUndoStack* history = History())
-        history->redo();
+    QUndoStack* history = History();
+    if (!history || !history->canRedo())
+        return;
+    const CWnd* focus = CWnd::GetFocus();
+    history->redo();
+    AnnounceStep(history->command(history->index() - 1), focus, IDS_GRID_REDONE);
+}
+
+// A step of more than one cell changed the grid as a whole: screen readers hear of it, with nIDChange.
+// A single cell's change is heard with the cell: from the cell itself when it had the focus, else
+// from a notice once the focus has gone there.
+void EditionCommands::AnnounceStep(const QUndoCommand* command, const CWnd* focusBefore, UINT nIDChange)
+{
+    const auto* step = dynamic_cast<const GridStepCommand*>(command);
+    if (step && step->CellCount() > 1)
+        m_notices.AnnounceGrid(nIDChange);
+    else if (CWnd::GetFocus() != focusBefore)
+        m_notices.AnnounceFocusedCell();
 }
 
 void EditionCommands::OnUpdateEditUndo(CCmdUI* pCmdUI)
@@ -109,6 +129,7 @@ void EditionCommands::OnEditCut()
 {
     OnEditCopy();
     PutGrid(GridCells{});
+    m_notices.AnnounceGrid(IDS_GRID_CUT);
 }
 
 void EditionCommands::OnEditCopy()
@@ -132,6 +153,7 @@ void EditionCommands::OnEditPaste()
             m_notices.Tell(ConflictNotice(*conflict));
         } else {
             PutGrid(pasted.cells);
+            m_notices.AnnounceGrid(IDS_GRID_PASTED);
         }
         break;
     case PastedText::NoGrid:

@@ -7,7 +7,9 @@
 #include "gridstep.h"
 
 class CNinegridView;
+class CWnd;
 class GridAccessibility;
+class QUndoCommand;
 class QUndoStack;
 
 // The Edition menu's commands on the grid (Annuler, Rétablir, Couper, Copier, Coller) and Print.
@@ -16,7 +18,8 @@ class QUndoStack;
 class EditionCommands : public CCmdTarget
 {
 public:
-    // notices tells what a paste found, as it tells the reason of a refused digit.
+    // notices tells what a paste found, as it tells the reason of a refused digit, and screen readers
+    // what became of the grid.
     EditionCommands(CNinegridView& view, GridAccessibility& notices);
 
     // A change that the view has made to the grid: one step for Annuler.
@@ -39,6 +42,7 @@ protected:
 
 private:
     QUndoStack* History() const;
+    void AnnounceStep(const QUndoCommand* command, const CWnd* focusBefore, UINT nIDChange);
     void PutGrid(const GridCells& cells);
     void TypeDigit(int digit);
 

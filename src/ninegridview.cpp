@@ -11,6 +11,7 @@
 #include "gridform.h"
 #include "messagebeep.h"
 #include "resource.h"
+#include "resources.h"
 
 #include <QFileInfo>
 
@@ -145,7 +146,7 @@ Placement CNinegridView::SetCellValue(UINT id, BYTE value)
 
 // The first update maps the cells; every later one (File > New) empties the grid and keeps the map.
 // A grid that the framework read from the document's file is shown instead of an empty one. Either
-// way the grid's history starts afresh.
+// way the grid's history starts afresh, and screen readers hear of the new grid.
 void CNinegridView::OnInitialUpdate()
 {
     CFormView::OnInitialUpdate();
@@ -159,14 +160,16 @@ void CNinegridView::OnInitialUpdate()
                 const CWnd* cell = GetDlgItem(static_cast<int>(m_cellIds[row][col]));
                 return cell ? cell->GetSafeHwnd() : nullptr;
             },
-            [this] { return GetParentFrame(); });
+            [this](int row, int col) { return m_grid[row][col]; }, [this] { return GetParentFrame(); });
         m_pEdition = std::make_unique<EditionCommands>(*this, *m_pAccessibility);
     } else if (!m_gridToShow) {
         ClearGrid();
+        m_pAccessibility->Announce(AfxLoadString(IDS_GRID_EMPTIED));
     }
     if (m_gridToShow) {
         ShowGridBlock(m_gridToShow->data());
         m_gridToShow.reset();
+        m_pAccessibility->AnnounceGrid(IDS_GRID_OPENED);
     }
     m_pEdition->ClearHistory();
 }
@@ -195,7 +198,8 @@ void CNinegridView::OnFileSave()
 }
 
 // A changed grid is only replaced once the user has been asked, when the file has been read. Saved
-// just then into the very file chosen, the grid is what that file now holds. Its history starts afresh.
+// just then into the very file chosen, the grid is what that file now holds. Its history starts afresh,
+// and screen readers hear of it.
 void CNinegridView::OnFileOpen()
 {
     char szData[kGridBlockSize];
@@ -210,6 +214,8 @@ void CNinegridView::OnFileOpen()
                             QFileInfo(document->GetPathName()) == QFileInfo(QString::fromStdString(chosen));
     if (!savedThere)
         ShowGridBlock(szData);
+    if (m_pAccessibility)
+        m_pAccessibility->AnnounceGrid(IDS_GRID_OPENED);
     if (m_pEdition)
         m_pEdition->ClearHistory();
     if (document)
