@@ -2,6 +2,7 @@
 
 #include "framewnd.h"
 
+#include "accessiblemenuitem.h"
 #include "cmdui.h"
 #include "createcontext.h"
 #include "document.h"
@@ -142,6 +143,7 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, CCreateContext* pContext)
     Attach(window);
 
     if (const MenuTemplate* menu = FindMenu(nIDResource)) {
+        AccessibleMenuItem::Install();
         for (const MenuItemTemplate& item : menu->items) {
             QMenu* popup = window->menuBar()->addMenu(QString::fromUtf8(item.text));
             AddMenuItems(popup, item.popup);

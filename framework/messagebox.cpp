@@ -3,10 +3,12 @@
 #include "messagebox.h"
 
 #include "resources.h"
+#include "spokentext.h"
 #include "winapp.h"
 #include "wnd.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -33,9 +35,11 @@ QMessageBox::Icon IconOf(UINT nType)
     }
 }
 
-// The desktop's usual question before changes are lost: save, don't save, or cancel the action.
+// The desktop's usual question before changes are lost: save, don't save, or cancel the action,
+// with a line that says what becomes of the changes. Escape cancels; the others have access keys.
 void AddYesNoCancelButtons(QMessageBox& box)
 {
+    box.setInformativeText(AfxLoadString(IDS_ASK_TO_SAVE_DETAIL));
     box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
     box.button(QMessageBox::Save)->setText(AfxLoadString(IDS_SAVE_BUTTON));
     box.button(QMessageBox::Discard)->setText(AfxLoadString(IDS_DONT_SAVE_BUTTON));
@@ -67,6 +71,11 @@ int AfxMessageBox(const QString& text, UINT nType)
                     mainWnd ? mainWnd->GetSafeHwnd() : nullptr);
     if ((nType & MB_TYPEMASK) == MB_YESNOCANCEL)
         AddYesNoCancelButtons(box);
+    // Screen readers read the label's name in place of its text.
+    for (QLabel* label : box.findChildren<QLabel*>()) {
+        if (label->text() == text && SpokenText(text) != text)
+            label->setAccessibleName(SpokenText(text));
+    }
     if (MessageBoxDriver())
         MessageBoxDriver()(box);
     else

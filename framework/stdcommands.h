@@ -46,3 +46,5 @@ constexpr UINT AFX_IDP_ASK_TO_SAVE = 0xF103;        // "%1" the document's title
 constexpr UINT IDS_SAVE_BUTTON = 0xF1F0;
 constexpr UINT IDS_DONT_SAVE_BUTTON = 0xF1F1;
 constexpr UINT IDS_CANCEL_BUTTON = 0xF1F2;
+// The question's second line: what becomes of the changes that are not saved.
+constexpr UINT IDS_ASK_TO_SAVE_DETAIL = 0xF1F3;

@@ -12,6 +12,8 @@
 #include "messagebox.h"
 #include "ninegriddoc.h"
 #include "printdialog.h"
+#include "resource.h"
+#include "resources.h"
 #include "stdcommands.h"
 #include "view.h"
 
@@ -26,11 +28,8 @@
 namespace {
 QString ConflictNotice(const GridConflict& conflict)
 {
-    static const char* const units[] = {"la ligne", "la colonne", "le carré"};
-    return QStringLiteral("Grille refusée : deux %1 dans %2 %3")
-        .arg(conflict.digit)
-        .arg(QString::fromUtf8(units[conflict.unit]))
-        .arg(conflict.index + 1);
+    static const UINT notices[] = {IDS_PASTE_TWICE_IN_ROW, IDS_PASTE_TWICE_IN_COLUMN, IDS_PASTE_TWICE_IN_BOX};
+    return AfxLoadString(notices[conflict.unit]).arg(conflict.digit).arg(conflict.index + 1);
 }
 } // namespace
 
@@ -88,15 +87,35 @@ void EditionCommands::ClearHistory()
 void EditionCommands::OnEditUndo()
 {
     const QScopedValueRollback<bool> replaying(m_bReplaying, true);
-    if (QUndoStack* history = History())
-        history->undo();
+    QUndoStack* history = History();
+    if (!history || !history->canUndo())
+        return;
+    const CWnd* focus = CWnd::GetFocus();
+    history->undo();
+    AnnounceStep(history->command(history->index()), focus, IDS_GRID_UNDONE);
 }
 
 void EditionCommands::OnEditRedo()
 {
     const QScopedValueRollback<bool> replaying(m_bReplaying, true);
-    if (QUndoStack* history = History())
-        history->redo();
+    QUndoStack* history = History();
+    if (!history || !history->canRedo())
+        return;
+    const CWnd* focus = CWnd::GetFocus();
+    history->redo();
+    AnnounceStep(history->command(history->index() - 1), focus, IDS_GRID_REDONE);
+}
+
+// A step of more than one cell changed the grid as a whole: screen readers hear of it, with nIDChange.
+// A single cell's change is heard with the cell: from the cell itself when it had the focus, else
+// from a notice once the focus has gone there.
+void EditionCommands::AnnounceStep(const QUndoCommand* command, const CWnd* focusBefore, UINT nIDChange)
+{
+    const auto* step = dynamic_cast<const GridStepCommand*>(command);
+    if (step && step->CellCount() > 1)
+        m_notices.AnnounceGrid(nIDChange);
+    else if (CWnd::GetFocus() != focusBefore)
+        m_notices.AnnounceFocusedCell();
 }
 
 void EditionCommands::OnUpdateEditUndo(CCmdUI* pCmdUI)
@@ -118,6 +137,7 @@ void EditionCommands::OnEditCut()
 {
     OnEditCopy();
     PutGrid(GridCells{});
+    m_notices.AnnounceGrid(IDS_GRID_CUT);
 }
 
 void EditionCommands::OnEditCopy()
@@ -141,10 +161,11 @@ void EditionCommands::OnEditPaste()
             m_notices.Tell(ConflictNotice(*conflict));
         } else {
             PutGrid(pasted.cells);
+            m_notices.AnnounceGrid(IDS_GRID_PASTED);
         }
         break;
     case PastedText::NoGrid:
-        m_notices.Tell(QStringLiteral("Le presse-papiers ne contient pas de grille"));
+        m_notices.Tell(AfxLoadString(IDS_PASTE_NO_GRID));
         break;
     }
 }

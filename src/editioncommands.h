@@ -6,8 +6,10 @@
 #include "cmdtarget.h"
 #include "gridstep.h"
 
+class CWnd;
 class GridEditor;
 class GridAccessibility;
+class QUndoCommand;
 class QUndoStack;
 
 // The Edition menu's commands on the grid (Annuler, Rétablir, Couper, Copier, Coller) and Print.
@@ -17,7 +19,8 @@ class QUndoStack;
 class EditionCommands : public CCmdTarget
 {
 public:
-    // notices tells what a paste found, as it tells the reason of a refused digit.
+    // notices tells what a paste found, as it tells the reason of a refused digit, and screen readers
+    // what became of the grid.
     EditionCommands(GridEditor& editor, GridAccessibility& notices);
 
     // A change that the view has made to the grid: one step for Annuler.
@@ -41,6 +44,7 @@ protected:
 
 private:
     QUndoStack* History() const;
+    void AnnounceStep(const QUndoCommand* command, const CWnd* focusBefore, UINT nIDChange);
     void PutGrid(const GridCells& cells);
     void TypeDigit(int digit);
 

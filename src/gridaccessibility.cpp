@@ -2,6 +2,7 @@
 
 #include "gridaccessibility.h"
 
+#include "accessiblegrid.h"
 #include "accessiblenotice.h"
 #include "cellkeyfilter.h"
 #include "framewnd.h"
@@ -12,76 +13,102 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QShortcut>
 
 namespace {
-QString RuleBroken(const Placement& placement)
+// Keys that speak the focused cell's row, column or box, or the grid's state; Orca's own commands
+// all take its Orca key (Insert or Caps Lock), the keypad or F keys, so these are free in both of
+// its layouts.
+const char kRowKey[] = "Ctrl+Shift+L";
+const char kColumnKey[] = "Ctrl+Shift+K";
+const char kBoxKey[] = "Ctrl+Shift+B";
+const char kStateKey[] = "Ctrl+Shift+G";
+
+UINT RefusalReason(Placement::Verdict verdict)
 {
-    switch (placement.verdict) {
+    switch (verdict) {
     case Placement::SameInRow:
-        return QStringLiteral("déjà dans la ligne");
+        return IDS_REFUSED_IN_ROW;
     case Placement::SameInColumn:
-        return QStringLiteral("déjà dans la colonne (ligne %1)").arg(placement.conflictRow + 1);
+        return IDS_REFUSED_IN_COLUMN;
     case Placement::SameInBox:
-        return QStringLiteral("déjà dans le carré");
+        return IDS_REFUSED_IN_BOX;
     default:
-        return {};
+        return 0;
     }
 }
 } // namespace
 
-GridAccessibility::GridAccessibility(std::function<QWidget*(int, int)> cellAt, std::function<CFrameWnd*()> frame)
-    : m_cellAt(std::move(cellAt)), m_frame(std::move(frame))
+GridAccessibility::GridAccessibility(std::function<QWidget*(int, int)> cellAt, std::function<int(int, int)> valueAt,
+                                     std::function<CFrameWnd*()> frame)
+    : m_cellAt(std::move(cellAt)), m_valueAt(std::move(valueAt)), m_frame(std::move(frame))
 {
     QWidget* firstCell = m_cellAt(0, 0);
     QWidget* form = firstCell ? firstCell->parentWidget() : nullptr;
     if (!form)
         return;
-    form->setAccessibleName(QStringLiteral("Grille"));
-    // Qt 6.4's edits give screen readers no text attributes, and Orca then leaves a cell's text out
-    // when the cell gets the focus: its description carries the digit, set before the focus event.
-    QObject::connect(qApp, &QApplication::focusChanged, form, [form](QWidget*, QWidget* now) {
-        auto* cell = qobject_cast<QLineEdit*>(now);
-        if (!cell || cell->parentWidget() != form)
-            return;
-        if (cell->text().isEmpty())
-            cell->setAccessibleDescription(QStringLiteral("vide"));
-        else if (cell->isReadOnly()) // a given
-            cell->setAccessibleDescription(AfxLoadString(IDS_GIVEN_DESCRIPTION).arg(cell->text()));
-        else
-            cell->setAccessibleDescription(QStringLiteral("chiffre %1").arg(cell->text()));
-    });
-    m_pNotice = new AccessibleNotice(form);
+    // Beside the form, which screen readers know as a table of cells alone.
+    m_pNotice = new AccessibleNotice(form->parentWidget());
     auto* keys = new CellKeyFilter([this](QWidget* cell, int dRow, int dCol) { MoveFocus(cell, dRow, dCol); },
                                    [this] { EndNotice(); }, form);
+    std::vector<std::vector<QLineEdit*>> cells(kGridSize);
+    bool complete = true;
     for (int row = 0; row < kGridSize; ++row) {
         for (int col = 0; col < kGridSize; ++col) {
-            QWidget* cell = m_cellAt(row, col);
+            auto* cell = qobject_cast<QLineEdit*>(m_cellAt(row, col));
+            complete = complete && cell;
             if (!cell)
                 continue;
-            cell->setAccessibleName(QStringLiteral("Ligne %1, colonne %2, carré %3")
-                                        .arg(row + 1)
-                                        .arg(col + 1)
-                                        .arg(row / kBoxSize * kBoxSize + col / kBoxSize + 1));
+            cells[static_cast<std::size_t>(row)].push_back(cell);
             keys->Watch(cell);
         }
     }
+    if (complete) {
+        AccessibleGrid::Words words{
+            AfxLoadString(IDS_GRID_NAME),
+            [this](int row, int col) { return CellName(row, col); },
+            [](int row) { return AfxLoadString(IDS_ROW_NAME).arg(row + 1); },
+            [](int col) { return AfxLoadString(IDS_COLUMN_NAME).arg(col + 1); },
+        };
+        m_pGrid = new AccessibleGrid(form, std::move(cells), std::move(words));
+    }
+    const std::pair<const char*, std::function<void()>> overviews[] = {
+        {kRowKey, [this] { SpeakUnit(GridUnit::Row); }},
+        {kColumnKey, [this] { SpeakUnit(GridUnit::Column); }},
+        {kBoxKey, [this] { SpeakUnit(GridUnit::Box); }},
+        {kStateKey, [this] { SpeakState(); }},
+    };
+    for (const auto& [key, speak] : overviews) {
+        auto* shortcut = new QShortcut(QKeySequence(QString::fromLatin1(key)), form);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        QObject::connect(shortcut, &QShortcut::activated, form, speak);
+    }
+}
+
+QString GridAccessibility::CellName(int row, int col) const
+{
+    const auto* cell = qobject_cast<const QLineEdit*>(m_cellAt(row, col));
+    // A given is a cell that takes no typing.
+    const bool given = cell && cell->isReadOnly();
+    return CellWords(m_valueAt(row, col), given) + QStringLiteral(", ") + CellPlace(row, col);
 }
 
 void GridAccessibility::TellRefusal(int value, const Placement& placement)
 {
-    const QString rule = RuleBroken(placement);
-    if (rule.isEmpty())
+    const UINT reason = RefusalReason(placement.verdict);
+    if (reason == 0)
         return;
-    Tell(QStringLiteral("%1 refusé : %2").arg(value).arg(rule));
+    QString notice = AfxLoadString(reason).arg(value);
+    if (placement.verdict == Placement::SameInColumn)
+        notice = notice.arg(placement.conflictRow + 1);
+    Tell(notice);
 }
 
 void GridAccessibility::Tell(const QString& notice)
 {
     if (CFrameWnd* frame = m_frame())
         frame->SetMessageText(notice);
-    if (m_pNotice)
-        m_pNotice->Announce(notice);
-    m_bNoticeShown = true;
+    Announce(notice);
 }
 
 void GridAccessibility::Announce(const QString& notice)
@@ -89,6 +116,21 @@ void GridAccessibility::Announce(const QString& notice)
     if (m_pNotice)
         m_pNotice->Announce(notice);
     m_bNoticeShown = true;
+}
+
+void GridAccessibility::AnnounceGrid(UINT nIDChange)
+{
+    std::uint8_t grid[kGridSize][kGridSize];
+    ReadGrid(grid);
+    Announce(AfxLoadString(nIDChange).arg(DigitCount(FilledCells(grid))));
+}
+
+void GridAccessibility::AnnounceFocusedCell()
+{
+    int row;
+    int col;
+    if (FocusedCell(row, col))
+        Announce(CellName(row, col));
 }
 
 void GridAccessibility::EndNotice()
@@ -100,6 +142,11 @@ void GridAccessibility::EndNotice()
     if (m_pNotice)
         m_pNotice->Withdraw();
     m_bNoticeShown = false;
+}
+
+void GridAccessibility::SetStateText(std::function<QString()> stateText)
+{
+    m_stateText = std::move(stateText);
 }
 
 // Steps from the cell to its neighbour, as a Tab does, so that a digit typed next replaces the
@@ -119,4 +166,43 @@ void GridAccessibility::MoveFocus(QWidget* cell, int dRow, int dCol)
             return;
         }
     }
+}
+
+// An overview key is a key like any other: it ends the notice before it, then tells its own.
+void GridAccessibility::SpeakUnit(GridUnit unit)
+{
+    int row;
+    int col;
+    if (!FocusedCell(row, col))
+        return;
+    std::uint8_t grid[kGridSize][kGridSize];
+    ReadGrid(grid);
+    EndNotice();
+    Announce(UnitWords(grid, unit, row, col));
+}
+
+void GridAccessibility::SpeakState()
+{
+    std::uint8_t grid[kGridSize][kGridSize];
+    ReadGrid(grid);
+    EndNotice();
+    Announce(GridStateWords(grid, m_stateText ? m_stateText() : QString()));
+}
+
+void GridAccessibility::ReadGrid(std::uint8_t grid[9][9]) const
+{
+    for (int row = 0; row < kGridSize; ++row) {
+        for (int col = 0; col < kGridSize; ++col)
+            grid[row][col] = static_cast<std::uint8_t>(m_valueAt(row, col));
+    }
+}
+
+bool GridAccessibility::FocusedCell(int& row, int& col) const
+{
+    const QWidget* focus = QApplication::focusWidget();
+    if (!m_pGrid || !focus || AccessibleGrid::Of(focus) != m_pGrid || focus == m_pGrid->Form())
+        return false;
+    row = m_pGrid->RowOf(focus);
+    col = m_pGrid->ColumnOf(focus);
+    return true;
 }

@@ -28,6 +28,11 @@ UINT StateOf(const BYTE grid[kGridSize][kGridSize])
 GridStatePane::GridStatePane(const CWnd& view, GridAccessibility& notices) : m_view(view), m_notices(notices)
 {}
 
+QString GridStatePane::Text() const
+{
+    return m_nShown ? AfxLoadString(m_nShown) : QString();
+}
+
 void GridStatePane::Update(const BYTE grid[kGridSize][kGridSize])
 {
     const UINT state = StateOf(grid);

@@ -7,6 +7,7 @@
 
 class CWnd;
 class GridAccessibility;
+class QString;
 
 // The status bar's pane that tells the grid's state at a glance: one solution, several, none, or
 // complete (all cells filled, no rule broken). Counting takes microseconds, so it follows every
@@ -19,6 +20,8 @@ public:
 
     // The grid has changed ([row][col], 0 for an empty cell).
     void Update(const BYTE grid[kGridSize][kGridSize]);
+    // The state shown, empty before the first update.
+    QString Text() const;
 
 private:
     const CWnd& m_view;

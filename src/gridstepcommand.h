@@ -20,6 +20,9 @@ public:
     void undo() override;
     void redo() override;
 
+    // How many cells the step changes.
+    int CellCount() const { return static_cast<int>(m_step.size()); }
+
 private:
     void Put(bool after);
 

@@ -76,10 +76,13 @@ const AFX_MSGMAP* GrilleCommands::GetThisMessageMap()
 GrilleCommands::GrilleCommands(GridEditor& editor, GridAccessibility& notices)
     : m_editor(editor), m_notices(notices), m_givens(editor), m_statePane(editor.GetGridView(), notices),
       m_maker([this](const PuzzleCells& puzzle) { PuzzleMade(puzzle); })
-{}
+{
+    m_notices.SetStateText([this] { return m_statePane.Text(); });
+}
 
 GrilleCommands::~GrilleCommands()
 {
+    m_notices.SetStateText({});
     if (m_bBusy)
         QGuiApplication::restoreOverrideCursor();
 }
@@ -134,6 +137,7 @@ void GrilleCommands::PuzzleMade(const PuzzleCells& puzzle)
     m_givens.Fix();
     if (QUndoStack* history = History())
         history->clear();
+    m_notices.AnnounceGrid(IDS_GRID_PUZZLE_MADE);
     for (int cell = 0; cell < kGridSize * kGridSize; ++cell) {
         if (m_editor.GetGrid()[cell / kGridSize][cell % kGridSize] == 0) {
             m_editor.FocusCellAt(cell / kGridSize, cell % kGridSize);

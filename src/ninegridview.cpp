@@ -12,6 +12,7 @@
 #include "grillecommands.h"
 #include "messagebeep.h"
 #include "resource.h"
+#include "resources.h"
 
 #include <QFileInfo>
 
@@ -146,7 +147,7 @@ Placement CNinegridView::SetCellValue(UINT id, BYTE value)
 
 // The first update maps the cells; every later one (File > New) empties the grid and keeps the map.
 // A grid that the framework read from the document's file is shown instead of an empty one. Either
-// way the grid's history starts afresh.
+// way the grid's history starts afresh, and screen readers hear of the new grid.
 void CNinegridView::OnInitialUpdate()
 {
     CFormView::OnInitialUpdate();
@@ -160,15 +161,17 @@ void CNinegridView::OnInitialUpdate()
                 const CWnd* cell = GetDlgItem(static_cast<int>(m_cellIds[row][col]));
                 return cell ? cell->GetSafeHwnd() : nullptr;
             },
-            [this] { return GetParentFrame(); });
+            [this](int row, int col) { return m_grid[row][col]; }, [this] { return GetParentFrame(); });
         m_pEdition = std::make_unique<EditionCommands>(*this, *m_pAccessibility);
         m_pGrille = std::make_unique<GrilleCommands>(*this, *m_pAccessibility);
     } else if (!m_gridToShow) {
         ClearGrid();
+        m_pAccessibility->Announce(AfxLoadString(IDS_GRID_EMPTIED));
     }
     if (m_gridToShow) {
         ShowGridBlock(m_gridToShow->data());
         m_gridToShow.reset();
+        m_pAccessibility->AnnounceGrid(IDS_GRID_OPENED);
     }
     m_pEdition->ClearHistory();
     m_pGrille->GridReplaced();
@@ -198,7 +201,8 @@ void CNinegridView::OnFileSave()
 }
 
 // A changed grid is only replaced once the user has been asked, when the file has been read. Saved
-// just then into the very file chosen, the grid is what that file now holds. Its history starts afresh.
+// just then into the very file chosen, the grid is what that file now holds. Its history starts afresh,
+// and screen readers hear of it.
 void CNinegridView::OnFileOpen()
 {
     char szData[kGridBlockSize];
@@ -213,6 +217,8 @@ void CNinegridView::OnFileOpen()
                             QFileInfo(document->GetPathName()) == QFileInfo(QString::fromStdString(chosen));
     if (!savedThere)
         ShowGridBlock(szData);
+    if (m_pAccessibility)
+        m_pAccessibility->AnnounceGrid(IDS_GRID_OPENED);
     if (m_pEdition)
         m_pEdition->ClearHistory();
     if (m_pGrille)

@@ -142,9 +142,9 @@ private slots:
             "+-------+-------+-------+\n",
             kGrid, "01", 0, "", "Prêt");
         row("grid file", GridFileBytesOf(QByteArray(kGrid).replace('.', ' ')), kGrid, "01", 0, "", "Prêt");
-        row("two in a row", With(kGrid, 2, 1, '3'), typed, "01", 1, "", "Grille refusée : deux 3 dans la ligne 3");
-        row("two in a column", With(kGrid, 7, 0, '4'), typed, "01", 1, "", "Grille refusée : deux 4 dans la colonne 1");
-        row("two in a box", With(kGrid, 2, 1, '6'), typed, "01", 1, "", "Grille refusée : deux 6 dans le carré 1");
+        row("two in a row", With(kGrid, 2, 1, '3'), typed, "01", 1, "", "Grille refusée, deux 3 dans la ligne 3");
+        row("two in a column", With(kGrid, 7, 0, '4'), typed, "01", 1, "", "Grille refusée, deux 4 dans la colonne 1");
+        row("two in a box", With(kGrid, 2, 1, '6'), typed, "01", 1, "", "Grille refusée, deux 6 dans le carré 1");
         row("80 cells", kGrid.left(80), typed, "01", 0, "", noGrid);
         row("82 cells", kGrid + "|.", typed, "01", 0, "", noGrid);
         row("a letter", With(kGrid, 4, 4, 'x'), typed, "01", 0, "", noGrid);
@@ -153,7 +153,7 @@ private slots:
         row("digit the row holds", "5", typed, "01", 1,
             "valeur trouv\xE9"
             "e dans ligne",
-            "5 refusé : déjà dans la ligne");
+            "5 refusé, déjà dans la ligne");
     }
 
     void pasteTakesGridsAndDigits()

@@ -10,6 +10,7 @@
 #include "stdoutcapture.h"
 #include "sudokusolver.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -117,18 +118,18 @@ private slots:
             QTest::newRow(name) << grid << (digit ? With(grid, r, c, digit) : grid) << 9 * r + c << QString(reason);
         };
         row("only digit", ".8...7...3...2.15..746.3.2......6....4....3.........8..6.7..4..8...34..6..2..5.78", 1, 1,
-            '9', "Indice : seul chiffre possible en ligne 2, colonne 2");
+            '9', "Indice, seul chiffre possible en ligne 2, colonne 2");
         row("only place in a row", ".........71......58....2.......97.4..7.5...69..6.4.5.8..2.18.9..9.....2...7.....4",
-            1, 6, '2', "Indice : seule place pour le 2 dans la ligne 2");
+            1, 6, '2', "Indice, seule place pour le 2 dans la ligne 2");
         row("only place in a column",
             ".........71....2.58....2......697.4..7.5...699.6.4.578..2.18.9..9.....2...7.....4", 8, 7, '5',
-            "Indice : seule place pour le 5 dans la colonne 8");
+            "Indice, seule place pour le 5 dans la colonne 8");
         row("only place in a box", ".........71....2.58....2......697.42.7.5...699.6.4.578..2.18.9..9.....2...7....54",
-            4, 4, '8', "Indice : seule place pour le 8 dans le carré 5");
+            4, 4, '8', "Indice, seule place pour le 8 dans le carré 5");
         row("from the solution", "1....4.9.9......183.89617.4.9....8317.....9..8....94766..198.47417.56.89.89.4716.", 2,
-            1, '5', "Indice : pas de déduction simple, chiffre de la solution en ligne 3, colonne 2");
-        row("no solution", kNoSolution, 0, 0, 0, "Pas d'indice : la grille n'a aucune solution");
-        row("several solutions", kTwoSolutions, 0, 0, 0, "Pas d'indice : la grille a plusieurs solutions");
+            1, '5', "Indice, pas de déduction simple, chiffre de la solution en ligne 3, colonne 2");
+        row("no solution", kNoSolution, 0, 0, 0, "Pas d'indice, la grille n'a aucune solution");
+        row("several solutions", kTwoSolutions, 0, 0, 0, "Pas d'indice, la grille a plusieurs solutions");
     }
 
     void hintFillsOneCellAndSaysWhy()
@@ -165,9 +166,9 @@ private slots:
         row("solved", kPuzzle, "Résoudre", kSolution, "Grille complète", true);
         row("solved, undone", kPuzzle, "Résoudre Ctrl+Z", kPuzzle, "Une solution", false);
         row("two solutions", kTwoSolutions, "Résoudre", kTwoSolutions, "Plusieurs solutions", false,
-            "Rien à résoudre : la grille a plusieurs solutions");
+            "Rien à résoudre, la grille a plusieurs solutions");
         row("no solution", kNoSolution, "Résoudre", kNoSolution, "Aucune solution", false,
-            "Rien à résoudre : la grille n'a aucune solution");
+            "Rien à résoudre, la grille n'a aucune solution");
         row("digit that leaves no solution", kPuzzle, "021", With(kPuzzle, 0, 2, '1'), "Aucune solution", true);
         row("... undone", kPuzzle, "021 Ctrl+Z", kPuzzle, "Une solution", false);
         row("last digit typed", With(kSolution, 8, 8, '.'), "889", kSolution, "Grille complète", true);
@@ -236,7 +237,8 @@ private slots:
         QCOMPARE(S().beeps, 0);
         QVERIFY(IsGiven(0, 0) && !IsGiven(0, 2));
         Play("02 00");
-        QCOMPARE(S().Cell(0, 0)->accessibleDescription(), QString("chiffre 5, donné"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(S().Cell(0, 0))->text(QAccessible::Name),
+                 QString("5, donné, ligne 1, colonne 1, carré 1"));
     }
 
     // Unchecked, Figer gives the givens back as ordinary digits; a grid opened from a file has none.
@@ -261,7 +263,7 @@ private slots:
     }
 
     // The grid is asked about and replaced at once; the puzzle comes with its givens, unchanged,
-    // without history, and nothing prints.
+    // without history, told to screen readers, and nothing prints.
     void generatedPuzzleComesWithItsGivens_data()
     {
         QTest::addColumn<UINT>("command");
@@ -294,6 +296,8 @@ private slots:
         QVERIFY(!Enabled(ID_EDIT_UNDO) && Enabled(command));
         const QByteArray puzzle = Grid();
         QCOMPARE(QApplication::focusWidget(), S().Cell(puzzle.indexOf('.') / 9, puzzle.indexOf('.') % 9));
+        const QWidget* notice = S().Window()->findChild<AccessibleNotice*>();
+        QCOMPARE(notice->accessibleName(), QString("Nouvelle grille, %1 chiffres").arg(81 - puzzle.count('.')));
         for (int i = 0; i < 81; ++i) {
             QCOMPARE(IsGiven(i / 9, i % 9), puzzle[i] != '.');
             if (puzzle[i] != '.')

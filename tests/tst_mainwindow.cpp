@@ -137,13 +137,12 @@ private slots:
         QTest::newRow("Affichage") << 2
                                    << std::vector<ItemState>{{"&barre d'outils", true, true},
                                                              {"&barre d'état", true, true}};
-        QTest::newRow("Grille") << 3
-                                << std::vector<ItemState>{{"&Nouvelle grille", true, false},
-                                                          {"-", true, false},
-                                                          {"&Indice\tCtrl+H", true, false},
-                                                          {"&Résoudre", true, false},
-                                                          {"-", true, false},
-                                                          {"&Figer les chiffres", true, false}};
+        QTest::newRow("Grille") << 3 << std::vector<ItemState>{{"&Nouvelle grille", true, false},
+                                                               {"-", true, false},
+                                                               {"&Indice\tCtrl+H", true, false},
+                                                               {"&Résoudre", true, false},
+                                                               {"-", true, false},
+                                                               {"&Figer les chiffres", true, false}};
         QTest::newRow("Aide") << 4 << std::vector<ItemState>{{"&À propos de Carrelix...", true, false}};
     }
 
@@ -462,13 +461,13 @@ private slots:
         QTest::addColumn<int>("col");
         QTest::addColumn<QKeySequence>("nextKey"); // none for committed text
         QTest::addColumn<QString>("reason");
-        QTest::newRow("row, then a digit") << 2 << 6 << QKeySequence("3") << "8 refusé : déjà dans la ligne";
+        QTest::newRow("row, then a digit") << 2 << 6 << QKeySequence("3") << "8 refusé, déjà dans la ligne";
         QTest::newRow("column, then an arrow")
-            << 7 << 2 << QKeySequence("Up") << "8 refusé : déjà dans la colonne (ligne 3)";
-        QTest::newRow("box, then Tab") << 0 << 0 << QKeySequence("Tab") << "8 refusé : déjà dans le carré";
-        QTest::newRow("row, then F6") << 2 << 6 << QKeySequence("F6") << "8 refusé : déjà dans la ligne";
-        QTest::newRow("row, then Shift+F6") << 2 << 6 << QKeySequence("Shift+F6") << "8 refusé : déjà dans la ligne";
-        QTest::newRow("row, then a committed digit") << 2 << 6 << QKeySequence() << "8 refusé : déjà dans la ligne";
+            << 7 << 2 << QKeySequence("Up") << "8 refusé, déjà dans la colonne, ligne 3";
+        QTest::newRow("box, then Tab") << 0 << 0 << QKeySequence("Tab") << "8 refusé, déjà dans le carré";
+        QTest::newRow("row, then F6") << 2 << 6 << QKeySequence("F6") << "8 refusé, déjà dans la ligne";
+        QTest::newRow("row, then Shift+F6") << 2 << 6 << QKeySequence("Shift+F6") << "8 refusé, déjà dans la ligne";
+        QTest::newRow("row, then a committed digit") << 2 << 6 << QKeySequence() << "8 refusé, déjà dans la ligne";
     }
 
     void refusalReasonShowsUntilNextKey()

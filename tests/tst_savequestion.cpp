@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMessageBox>
@@ -195,6 +196,7 @@ private slots:
             return Path(row.answer == "save, fails" ? "dossier" : "saved.txt");
         });
         QStringList askedFor;
+        QStringList spoken; // the question's label as screen readers read it
         QStringList buttons;
         int reports = 0;
         SetMessageBoxDriver([&](QMessageBox& box) {
@@ -202,7 +204,11 @@ private slots:
                 ++reports;
                 return;
             }
-            askedFor << box.text();
+            askedFor << box.text() + "\n" + box.informativeText();
+            for (const QLabel* label : box.findChildren<QLabel*>()) {
+                if (label->text() == box.text())
+                    spoken << label->accessibleName();
+            }
             for (QAbstractButton* button : box.buttons())
                 buttons << button->text() + (button == box.defaultButton() ? " (default)" : "");
             QTimer::singleShot(0, &box, [&box, answer = row.answer] {
@@ -210,10 +216,13 @@ private slots:
                     if (box.isVisible())
                         box.done(0);
                 });
-                if (answer == "discard")
-                    QTest::mouseClick(box.button(QMessageBox::Discard), Qt::LeftButton);
-                else
+                if (answer == "discard") { // by its access key, in the active window; the button's click shows
+                    QApplication::setActiveWindow(&box);
+                    QTest::keyClick(&box, Qt::Key_N, Qt::AltModifier);
+                    Q_UNUSED(QTest::qWaitFor([&box] { return !box.isVisible(); }));
+                } else {
                     QTest::keyClick(&box, answer == "cancel" ? Qt::Key_Escape : Qt::Key_Return);
+                }
             });
             box.exec();
         });
@@ -236,12 +245,16 @@ private slots:
             S().Frame()->ExecuteCommand(commands.at(row.action));
 
         QCOMPARE(WithoutTestWarnings(out.Bytes()), row.printed);
-        const QString question("Voulez-vous enregistrer les modifications apportées à « %1 » ?");
+        const QString question("Voulez-vous enregistrer les modifications apportées à « %1 » ?\n"
+                               "Si vous n'enregistrez pas, vos modifications seront perdues.");
         QCOMPARE(askedFor, row.askedFor.isEmpty() ? QStringList() : QStringList{question.arg(row.askedFor)});
+        // Without the quotation marks, which Orca reads aloud.
+        const QString spokenQuestion("Voulez-vous enregistrer les modifications apportées à %1 ?");
+        QCOMPARE(spoken, row.askedFor.isEmpty() ? QStringList() : QStringList{spokenQuestion.arg(row.askedFor)});
         buttons.sort();
         QCOMPARE(buttons, row.askedFor.isEmpty()
                               ? QStringList()
-                              : QStringList({"Annuler", "Enregistrer (default)", "Ne pas enregistrer"}));
+                              : QStringList({"&Enregistrer (default)", "&Ne pas enregistrer", "Annuler"}));
         QCOMPARE(reports, row.failureReports);
         QCOMPARE(bool(sessionEnds), row.sessionEnds);
         QCOMPARE(S().Window()->isVisible() ? S().Caption() : QString(),
