@@ -1,26 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "carrelixresources.h"
+#include "gridliteral.h"
 #include "gridwords.h"
 #include "resources.h"
 
 #include <QTest>
 
 namespace {
-// A grid written as 81 characters row by row, '.' for an empty cell.
-struct Grid
-{
-    std::uint8_t cells[9][9] = {};
-};
-
-Grid GridOf(const QByteArray& text)
-{
-    Grid grid;
-    for (int cell = 0; cell < 81; ++cell)
-        grid.cells[cell / 9][cell % 9] = text[cell] == '.' ? 0 : std::uint8_t(text[cell] - '0');
-    return grid;
-}
-
 const QByteArray kPuzzle = "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
 } // namespace
 

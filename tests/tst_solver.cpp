@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "gridhint.h"
+#include "gridliteral.h"
 #include "puzzlegenerator.h"
 #include "stdoutcapture.h"
 #include "sudokusolver.h"
@@ -12,20 +14,6 @@
 #include <thread>
 
 namespace {
-// Grids written as 81 characters row by row, '.' or '0' for an empty cell.
-struct Grid
-{
-    std::uint8_t cells[9][9] = {};
-};
-
-Grid GridOf(const QByteArray& text)
-{
-    Grid grid;
-    for (int cell = 0; cell < 81; ++cell)
-        grid.cells[cell / 9][cell % 9] = text[cell] == '.' ? 0 : std::uint8_t(text[cell] - '0');
-    return grid;
-}
-
 QByteArray TextOf(const std::uint8_t cells[9][9])
 {
     QByteArray text;
