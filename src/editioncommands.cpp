@@ -3,6 +3,7 @@
 #include "editioncommands.h"
 
 #include "cmdui.h"
+#include "document.h"
 #include "framewnd.h"
 #include "gridaccessibility.h"
 #include "grideditor.h"
@@ -10,7 +11,6 @@
 #include "gridstepcommand.h"
 #include "messagebeep.h"
 #include "messagebox.h"
-#include "ninegriddoc.h"
 #include "printdialog.h"
 #include "resource.h"
 #include "resources.h"
@@ -24,6 +24,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScopedValueRollback>
+#include <QUndoStack>
 
 namespace {
 QString ConflictNotice(const GridConflict& conflict)
@@ -66,28 +67,22 @@ EditionCommands::EditionCommands(GridEditor& editor, GridAccessibility& notices)
     });
 }
 
-QUndoStack* EditionCommands::History() const
-{
-    auto* document = dynamic_cast<CNinegridDoc*>(m_editor.GetGridView().GetDocument());
-    return document ? &document->GetHistory() : nullptr;
-}
-
 void EditionCommands::RecordStep(const GridStep& step)
 {
-    if (QUndoStack* history = History(); history && !m_bReplaying)
+    if (QUndoStack* history = m_editor.GetHistory(); history && !m_bReplaying)
         history->push(new GridStepCommand(m_editor, step));
 }
 
 void EditionCommands::ClearHistory()
 {
-    if (QUndoStack* history = History())
+    if (QUndoStack* history = m_editor.GetHistory())
         history->clear();
 }
 
 void EditionCommands::OnEditUndo()
 {
     const QScopedValueRollback<bool> replaying(m_bReplaying, true);
-    QUndoStack* history = History();
+    QUndoStack* history = m_editor.GetHistory();
     if (!history || !history->canUndo())
         return;
     const CWnd* focus = CWnd::GetFocus();
@@ -98,7 +93,7 @@ void EditionCommands::OnEditUndo()
 void EditionCommands::OnEditRedo()
 {
     const QScopedValueRollback<bool> replaying(m_bReplaying, true);
-    QUndoStack* history = History();
+    QUndoStack* history = m_editor.GetHistory();
     if (!history || !history->canRedo())
         return;
     const CWnd* focus = CWnd::GetFocus();
@@ -120,12 +115,14 @@ void EditionCommands::AnnounceStep(const QUndoCommand* command, const CWnd* focu
 
 void EditionCommands::OnUpdateEditUndo(CCmdUI* pCmdUI)
 {
-    pCmdUI->Enable(m_editor.GetGridView().IsWindowEnabled() && History() && History()->canUndo());
+    const QUndoStack* history = m_editor.GetHistory();
+    pCmdUI->Enable(m_editor.GetGridView().IsWindowEnabled() && history && history->canUndo());
 }
 
 void EditionCommands::OnUpdateEditRedo(CCmdUI* pCmdUI)
 {
-    pCmdUI->Enable(m_editor.GetGridView().IsWindowEnabled() && History() && History()->canRedo());
+    const QUndoStack* history = m_editor.GetHistory();
+    pCmdUI->Enable(m_editor.GetGridView().IsWindowEnabled() && history && history->canRedo());
 }
 
 void EditionCommands::OnUpdateEditCut(CCmdUI* pCmdUI)

@@ -43,7 +43,6 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    QUndoStack* History() const;
     void AnnounceStep(const QUndoCommand* command, const CWnd* focusBefore, UINT nIDChange);
     void PutGrid(const GridCells& cells);
     void TypeDigit(int digit);

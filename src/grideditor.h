@@ -10,6 +10,7 @@
 
 class CView;
 class CWnd;
+class QUndoStack;
 
 using GridValues = std::uint8_t[kGridSize][kGridSize];
 
@@ -21,6 +22,8 @@ public:
     // The grid's window, with its document and frame.
     virtual CView& GetGridView() = 0;
     virtual const GridValues& GetGrid() const = 0;
+    // The grid's history, kept by its document; null without one.
+    virtual QUndoStack* GetHistory() const = 0;
     // The cell's control at (row, col), null for none.
     virtual CWnd* GetCell(int row, int col) const = 0;
     // The position of the cell that has the keyboard focus; false when none has it.

@@ -3,11 +3,11 @@
 #include "grillecommands.h"
 
 #include "cmdui.h"
+#include "document.h"
 #include "framewnd.h"
 #include "gridaccessibility.h"
 #include "grideditor.h"
 #include "gridhint.h"
-#include "ninegriddoc.h"
 #include "resource.h"
 #include "resources.h"
 #include "sudokusolver.h"
@@ -16,6 +16,7 @@
 
 #include <QCursor>
 #include <QGuiApplication>
+#include <QUndoStack>
 
 #include <random>
 
@@ -87,12 +88,6 @@ GrilleCommands::~GrilleCommands()
         QGuiApplication::restoreOverrideCursor();
 }
 
-QUndoStack* GrilleCommands::History() const
-{
-    auto* document = dynamic_cast<CNinegridDoc*>(m_editor.GetGridView().GetDocument());
-    return document ? &document->GetHistory() : nullptr;
-}
-
 void GrilleCommands::GridChanged()
 {
     m_statePane.Update(m_editor.GetGrid());
@@ -135,7 +130,7 @@ void GrilleCommands::PuzzleMade(const PuzzleCells& puzzle)
     }
     m_editor.PutCells(values);
     m_givens.Fix();
-    if (QUndoStack* history = History())
+    if (QUndoStack* history = m_editor.GetHistory())
         history->clear();
     m_notices.AnnounceGrid(IDS_GRID_PUZZLE_MADE);
     for (int cell = 0; cell < kGridSize * kGridSize; ++cell) {
@@ -198,7 +193,7 @@ void GrilleCommands::OnFreezeGivens()
         return;
     }
     m_givens.Fix();
-    QUndoStack* history = History();
+    QUndoStack* history = m_editor.GetHistory();
     if (!history)
         return;
     const bool modified = m_editor.GetGridView().GetDocument()->IsModified();

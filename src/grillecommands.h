@@ -41,7 +41,6 @@ protected:
 private:
     void PuzzleMade(const PuzzleCells& puzzle);
     void ShowBusy(bool busy);
-    QUndoStack* History() const;
 
     GridEditor& m_editor;
     GridAccessibility& m_notices;

@@ -11,6 +11,7 @@
 #include "gridform.h"
 #include "grillecommands.h"
 #include "messagebeep.h"
+#include "ninegriddoc.h"
 #include "resource.h"
 #include "resources.h"
 
@@ -352,6 +353,12 @@ void CNinegridView::PutCells(const std::vector<CellValue>& values)
     }
     if (!step.empty())
         ReportStep(step);
+}
+
+QUndoStack* CNinegridView::GetHistory() const
+{
+    auto* document = dynamic_cast<CNinegridDoc*>(GetDocument());
+    return document ? &document->GetHistory() : nullptr;
 }
 
 CWnd* CNinegridView::GetCell(int row, int col) const

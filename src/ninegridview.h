@@ -56,6 +56,7 @@ public:
     void FocusCellAt(int row, int col) override;
     CView& GetGridView() override { return *this; }
     const GridValues& GetGrid() const override { return m_grid; }
+    QUndoStack* GetHistory() const override;
     CWnd* GetCell(int row, int col) const override;
     bool GetFocusedCell(int& row, int& col) const override;
 
